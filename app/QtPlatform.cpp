@@ -1,0 +1,129 @@
+#include "QtPlatform.h"
+
+#include "BuildInfo.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+namespace seraphel {
+namespace {
+
+QString ProgramTitle() {
+    return QString::fromUtf8(build::kProgramTitle);
+}
+
+// The executable's own name: a renamed program keeps its own settings and its own instance.
+QString ApplicationName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::showInformation(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, ProgramTitle(), text);
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, ProgramTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::openWebAddress(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+void QtPlatform::runModal(QDialog& dialog) {
+    dialog.exec();
+}
+
+QString QtPlatform::chooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
+    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(ProgramTitle());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionOffered);
+    printer.setPrintRange(selectionOffered ? QPrinter::Selection : QPrinter::AllPages);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QSettings& QtPlatform::settings() {
+    if (!m_settings) {
+        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName());
+    }
+    return *m_settings;
+}
+
+QString QtPlatform::readSetting(const QString& section, const QString& name) {
+    return settings().value(section + QLatin1Char('/') + name).toString();
+}
+
+void QtPlatform::writeSetting(const QString& section, const QString& name, const QString& value) {
+    settings().setValue(section + QLatin1Char('/') + name, value);
+    settings().sync();
+}
+
+bool QtPlatform::claimSingleInstance() {
+    if (m_instanceLock) {
+        return true;
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock"));
+    // A lock left by a killed process is detected as stale and taken over.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        m_instanceLock = std::move(lock);
+        return true;
+    }
+    if (lock->error() == QLockFile::LockFailedError) {
+        return false;
+    }
+    // The lock cannot be written at all (no writable folder): run rather than refuse to start.
+    return true;
+}
+
+QDate QtPlatform::today() {
+    return QDate::currentDate();
+}
+
+void QtPlatform::seedRandomFromClock() {
+    m_random.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+double QtPlatform::drawRandom() {
+    // The distribution may round up to 1.0 on rare draws; the callers rely on r < 1.
+    const double r = std::uniform_real_distribution<double>(0.0, 1.0)(m_random);
+    return std::min(r, std::nextafter(1.0, 0.0));
+}
+
+} // namespace seraphel

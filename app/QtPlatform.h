@@ -1,0 +1,43 @@
+// The platform services as the desktop provides them, through Qt.
+#pragma once
+
+#include "Platform.h"
+
+#include <QLockFile>
+
+#include <memory>
+#include <random>
+
+class QSettings;
+
+namespace seraphel {
+
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    void showInformation(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
+    void openWebAddress(const QString& address) override;
+    void runModal(QDialog& dialog) override;
+    QString chooseSaveFile(QWidget* parent, const SaveFileRequest& request) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) override;
+    QString readSetting(const QString& section, const QString& name) override;
+    void writeSetting(const QString& section, const QString& name, const QString& value) override;
+    bool claimSingleInstance() override;
+    QDate today() override;
+    void seedRandomFromClock() override;
+    double drawRandom() override;
+
+private:
+    QSettings& settings();
+
+    std::unique_ptr<QSettings> m_settings; // opened on first use: start-up needs it only for the reminder
+    std::unique_ptr<QLockFile> m_instanceLock;
+    std::mt19937 m_random;
+};
+
+} // namespace seraphel

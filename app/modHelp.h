@@ -1,0 +1,22 @@
+// The pages of the program's web site, and their openers. Every address is the configured
+// base URL, the path "/seraphel/ssd.php" and the page key as the "page" query.
+#pragma once
+
+#include <QString>
+
+namespace seraphel {
+
+class Platform;
+
+enum class WebPage { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, FullyBranded };
+
+// The page's query key, exactly as the web site expects it ("home-page", "co-brand", ...).
+QString WebPageKey(WebPage page);
+QString WebPageAddress(WebPage page);
+// The web site's host name, as the windows name it ("www.seraphel.example").
+QString WebSiteHost();
+
+// Opens the page in the default browser and returns at once; nothing is reported.
+void OpenWebPage(Platform& platform, WebPage page);
+
+} // namespace seraphel

@@ -1,0 +1,59 @@
+// A platform that records what the program asked of it and answers as the test says.
+// Nothing here shows a window, opens a browser or touches the real settings store.
+#pragma once
+
+#include "Platform.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace seraphel {
+
+class FakePlatform final : public Platform {
+public:
+    struct Message {
+        QWidget* parent;
+        QString text;
+    };
+
+    // --- What the program asked for.
+    QList<Message> informationMessages;
+    QList<Message> questions;
+    QStringList openedAddresses;
+    QStringList modalDialogs; // object names, in the order shown
+    QList<SaveFileRequest> saveRequests;
+    QList<bool> printRequests; // whether the selection option was offered
+    int settingWrites = 0;
+
+    // --- How it answers.
+    bool nextAnswerYes = false;
+    QString nextSaveFileName;                        // empty: the user cancels
+    QString printToPdfFile;                          // empty: the user cancels the print dialog
+    std::function<void(QDialog&)> whileModalIsShown; // runs while a modal window is "open"
+    bool anotherInstanceRuns = false;
+    QDate currentDate{2026, 12, 7};
+    std::deque<double> randomDraws;   // served in order; 0 once empty
+    QHash<QString, QString> settings; // "section/name" -> value
+
+    void reset();
+
+    void showInformation(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
+    void openWebAddress(const QString& address) override;
+    void runModal(QDialog& dialog) override;
+    QString chooseSaveFile(QWidget* parent, const SaveFileRequest& request) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) override;
+    QString readSetting(const QString& section, const QString& name) override;
+    void writeSetting(const QString& section, const QString& name, const QString& value) override;
+    bool claimSingleInstance() override;
+    QDate today() override;
+    void seedRandomFromClock() override;
+    double drawRandom() override;
+
+    bool randomSeeded = false;
+};
+
+} // namespace seraphel

@@ -1,0 +1,26 @@
+// The look shared by the program's windows: colours, the Verdana text (with a free
+// fallback where Verdana is absent) and the conversion of design twips to pixels.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+namespace seraphel::theme {
+
+inline const QColor kWindowBackground{79, 71, 36}; // dark olive
+inline const QColor kBandBackground{64, 64, 64};   // dark grey bands at top and bottom
+inline const QColor kValueText{128, 255, 255};     // light cyan inputs and values
+
+// 1 twip = 1/1440 inch = 1/15 pixel at 96 dpi; Qt scales logical pixels for denser screens.
+constexpr int Twips(int twips) {
+    return (twips + 7) / 15;
+}
+inline QRect TwipsRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+// Verdana at the given point size, falling back to DejaVu Sans and then the system's sans serif.
+QFont VerdanaFont(qreal pointSize, bool bold = false);
+
+} // namespace seraphel::theme
