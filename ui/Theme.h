@@ -11,6 +11,13 @@ namespace seraphel::theme {
 inline const QColor kWindowBackground{79, 71, 36}; // dark olive
 inline const QColor kBandBackground{64, 64, 64};   // dark grey bands at top and bottom
 inline const QColor kValueText{128, 255, 255};     // light cyan inputs and values
+inline const QColor kCaptionText{255, 255, 255};   // white captions and headings
+inline const QColor kIntroText{255, 255, 192};     // light yellow introduction
+inline const QColor kInvitationText{0, 255, 255};  // cyan invitation to find
+inline const QColor kHighlightText{255, 255, 0};   // yellow words laid into the invitation
+// The promotional labels' blue, light enough to read on the dark-grey bands.
+inline const QColor kPromotionText{110, 170, 255};
+inline const QColor kButtonFace{212, 208, 200}; // grey buttons and tabs with black text
 
 // 1 twip = 1/1440 inch = 1/15 pixel at 96 dpi; Qt scales logical pixels for denser screens.
 constexpr int Twips(int twips) {

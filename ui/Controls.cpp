@@ -1,0 +1,94 @@
+#include "Controls.h"
+
+#include "Theme.h"
+
+#include <QGroupBox>
+#include <QPalette>
+#include <QPushButton>
+
+#include <initializer_list>
+
+namespace seraphel::controls {
+namespace {
+
+// Below this the text gets hard to read; the windows' texts fit well above it.
+constexpr qreal kSmallestPointSize = 6.5;
+constexpr qreal kPointSizeStep = 0.25;
+
+void SetRoles(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, const QColor& colour) {
+    QPalette palette = widget.palette();
+    for (const auto role : roles) {
+        palette.setColor(role, colour);
+    }
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+    SetRoles(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colour);
+}
+
+void SetBackground(QWidget& widget, const QColor& colour) {
+    SetRoles(widget, {QPalette::Window, QPalette::Base, QPalette::Button}, colour);
+    widget.setAutoFillBackground(true);
+}
+
+void SetUpLabel(QLabel& label, const QString& text, const QColor& colour) {
+    label.setTextFormat(Qt::PlainText);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setText(text);
+    SetTextColour(label, colour);
+}
+
+QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
+    auto& frame = Add<QGroupBox>(container, objectName, geometry);
+    frame.setTitle(caption);
+    SetTextColour(frame, theme::kCaptionText);
+    return frame;
+}
+
+QPushButton& AddButton(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
+    auto& button = Add<QPushButton>(container, objectName, geometry);
+    button.setText(caption);
+    button.setAutoDefault(false); // the windows have no default button: Enter presses nothing
+    QFont font = button.font();
+    font.setBold(true);
+    button.setFont(font);
+    SetRoles(button, {QPalette::Button}, theme::kButtonFace);
+    SetRoles(button, {QPalette::ButtonText}, Qt::black);
+    return button;
+}
+
+void GrowToFitText(QWidget& widget) {
+    const int needed = widget.sizeHint().width();
+    if (needed > widget.width()) {
+        widget.resize(needed, widget.height());
+    }
+}
+
+void ShrinkFontToFit(QLabel& label) {
+    label.setWordWrap(true);
+    QFont font = label.font();
+    while (label.heightForWidth(label.width()) > label.height() && font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+        label.setFont(font);
+    }
+}
+
+void LayIntoGap(const QLabel& sentence, qsizetype gapStart, qsizetype gapLength, QLabel& words) {
+    const QFontMetrics sentenceMetrics(sentence.font());
+    const QString text = sentence.text();
+    const int start = sentenceMetrics.horizontalAdvance(text.left(gapStart + 1));
+    const int room = sentenceMetrics.horizontalAdvance(text.left(gapStart + gapLength - 1)) - start;
+    QFont font = words.font();
+    while (QFontMetrics(font).horizontalAdvance(words.text()) > room && font.pointSizeF() > kPointSizeStep) {
+        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+    }
+    words.setFont(font);
+    const QFontMetrics metrics(font);
+    words.setGeometry(sentence.x() + start, sentence.y() + sentenceMetrics.ascent() - metrics.ascent(),
+                      metrics.horizontalAdvance(words.text()) + 1, metrics.height());
+}
+
+} // namespace seraphel::controls

@@ -1,0 +1,59 @@
+#include "ProgramWindow.h"
+
+#include "BuildInfo.h"
+#include "Controls.h"
+#include "Session.h"
+#include "Theme.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace seraphel {
+namespace {
+
+constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                         Qt::MSWindowsFixedSizeDialogHint;
+constexpr qreal kTextPointSize = 8;
+
+} // namespace
+
+ProgramWindow::ProgramWindow(Session& session, QSize clientSize)
+    : QMainWindow(nullptr, kFixedWindow)
+    , m_session(session) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(build::kWindowCaption));
+    setFont(theme::VerdanaFont(kTextPointSize));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(clientSize);
+    controls::SetBackground(*client, theme::kWindowBackground);
+    setCentralWidget(client);
+
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ProgramWindow::showCentred() {
+    adjustSize();
+    move(screen()->availableGeometry().center() - rect().center());
+    show();
+}
+
+void ProgramWindow::closeForHandOver() {
+    m_handingOver = true;
+    close();
+}
+
+void ProgramWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && !m_handingOver) {
+        m_session.end();
+    }
+}
+
+} // namespace seraphel

@@ -1,0 +1,78 @@
+#include "PromoBands.h"
+
+#include "ClickableLabel.h"
+#include "Controls.h"
+#include "Theme.h"
+#include "modHelp.h"
+
+#include <QGroupBox>
+
+namespace seraphel {
+namespace {
+
+// The design's "&&" is a label's escaped ampersand; these labels show plain text.
+const char kCobrandText[] =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link "
+    "here. See \"Help\" for details.Click Here for more info on co-branding.";
+const char kFullBrandText[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
+    "branded for your website. Click here for more details.";
+
+QGroupBox& AddBand(QWidget& container, const char* objectName, const QRect& geometry) {
+    auto& band = controls::AddFrame(container, objectName, geometry);
+    controls::SetBackground(band, theme::kBandBackground);
+    return band;
+}
+
+ClickableLabel& AddPromotion(QGroupBox& band, const char* objectName, QRect geometry, const QString& text,
+                             const QColor& colour, Qt::Alignment alignment) {
+    // The band cuts off whatever of the label lies outside it: fit the text to what is seen.
+    geometry = geometry.intersected(QRect(QPoint(0, 0), band.size()));
+    auto& label = controls::AddLabel<ClickableLabel>(band, objectName, geometry, text, colour);
+    label.setAlignment(alignment | Qt::AlignTop);
+    controls::ShrinkFontToFit(label);
+    return label;
+}
+
+// The two offers lie on one another; each hides the one behind it.
+ClickableLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayout& layout, const char* text) {
+    auto& offer = AddPromotion(band, objectName, layout.brandLabels, QString::fromUtf8(text), theme::kPromotionText,
+                               layout.brandAlignment);
+    controls::SetBackground(offer, theme::kBandBackground);
+    return offer;
+}
+
+} // namespace
+
+QString BannerText() {
+    return QStringLiteral("Share your readings on our discussion board. Visit ") + WebSiteHost();
+}
+
+PromoBands::PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout)
+    : QObject(&client)
+    , m_platform(platform) {
+    auto& topBand = AddBand(client, "Frame4", layout.topBand);
+    auto& banner = AddPromotion(topBand, "Label61", layout.banner, BannerText(), theme::kCaptionText, Qt::AlignHCenter);
+    m_bottomBand = &AddBand(client, "Frame5", layout.bottomBand);
+    m_lblCobrand = &AddOffer(*m_bottomBand, "lblCobrand", layout, kCobrandText);
+    // Created last, so it lies in front until start-up draws which one to show.
+    m_lblFullBrand = &AddOffer(*m_bottomBand, "lblFullBrand", layout, kFullBrandText);
+
+    connect(&banner, &ClickableLabel::clicked, this, &PromoBands::Label61_Click);
+    connect(m_lblCobrand, &ClickableLabel::clicked, this, &PromoBands::lblCobrand_Click);
+    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &PromoBands::lblFullBrand_Click);
+}
+
+void PromoBands::Label61_Click() {
+    OpenWebPage(m_platform, WebPage::HomePage);
+}
+
+void PromoBands::lblCobrand_Click() {
+    OpenWebPage(m_platform, WebPage::CoBrand);
+}
+
+void PromoBands::lblFullBrand_Click() {
+    OpenWebPage(m_platform, WebPage::FullyBranded);
+}
+
+} // namespace seraphel

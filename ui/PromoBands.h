@@ -1,0 +1,51 @@
+// The dark-grey bands at the top and bottom of the program's two windows, with their
+// promotional labels: the discussion-board banner on top, and at the bottom the
+// co-branding and full-branding offers lying exactly on top of each other, of which only
+// the one in front is seen and receives a click. Each label opens its page of the web site.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+class QGroupBox;
+class QWidget;
+
+namespace seraphel {
+
+class ClickableLabel;
+class Platform;
+
+// Where the window puts the bands and labels, in logical pixels, each relative to its container.
+struct PromoBandLayout {
+    QRect topBand;     // Frame4, in the window
+    QRect banner;      // Label61, in Frame4
+    QRect bottomBand;  // Frame5, in the window
+    QRect brandLabels; // lblCobrand and lblFullBrand, in Frame5
+    Qt::Alignment brandAlignment;
+};
+
+// Label61's invitation to the discussion board, naming the web site.
+QString BannerText();
+
+class PromoBands final : public QObject {
+    Q_OBJECT
+public:
+    // Builds the bands on the window's client area, which becomes their owner.
+    PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout);
+
+    QGroupBox& bottomBand() const { return *m_bottomBand; } // the result window adds its buttons here
+    ClickableLabel& lblCobrand() const { return *m_lblCobrand; }
+    ClickableLabel& lblFullBrand() const { return *m_lblFullBrand; }
+
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+private:
+    Platform& m_platform;
+    QGroupBox* m_bottomBand;
+    ClickableLabel* m_lblCobrand;
+    ClickableLabel* m_lblFullBrand;
+};
+
+} // namespace seraphel

@@ -1,0 +1,36 @@
+// What one run of the program keeps while its windows come and go: the platform, and the
+// birth details and reading that every find overwrites. It also tells whoever runs the
+// program when the user has closed the window that was shown, which ends the program.
+#pragma once
+
+#include "AngelReading.h"
+#include "BirthDetails.h"
+
+#include <QObject>
+
+namespace seraphel {
+
+class Platform;
+
+class Session final : public QObject {
+    Q_OBJECT
+public:
+    explicit Session(Platform& platform);
+
+    Platform& platform() const { return m_platform; }
+    BirthDetails& birthDetails() { return m_birthDetails; }
+    AngelReading& angelReading() { return m_angelReading; }
+
+    // The user closed the shown window: nothing is left open, so the program ends.
+    void end();
+
+signals:
+    void ended();
+
+private:
+    Platform& m_platform;
+    BirthDetails m_birthDetails;
+    AngelReading m_angelReading;
+};
+
+} // namespace seraphel

@@ -1,0 +1,268 @@
+#include "frmMain.h"
+
+#include "Catalogue.h"
+#include "Controls.h"
+#include "FindFlow.h"
+#include "InputCheck.h"
+#include "Platform.h"
+#include "PromoBands.h"
+#include "Session.h"
+#include "Theme.h"
+#include "TypedCharacter.h"
+#include "frmDisplay.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <array>
+
+namespace seraphel {
+namespace {
+
+using theme::TwipsRect;
+
+const QSize kClientSize{theme::Twips(7950), theme::Twips(5265)};
+
+const char kIntroduction[] =
+    "Seraphel is an interpretation software which helps you to find out your guardian angel based on your date of "
+    "birth and their benefic efftects upon you. Seraphel generates a reading for a person based on his/her personal "
+    "details (Name and Date of Birth).";
+// Label4 leaves a gap of blanks after its first words, in which Label5 stands in yellow.
+const char kInvitationLead[] = "Click on";
+constexpr int kInvitationGapBlanks = 42;
+const char kInvitationTail[] =
+    "to Generate a Reading for your Guardian Angels based on your Date of Birth, Month of Birth and your Sun Sign";
+const char kInvitationHighlight[] = "Find MY Guardian Angel";
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+constexpr int kLastDay = 31;
+
+struct InputMessage {
+    InputProblem problem;
+    const char* text;
+    bool focusName;
+};
+
+constexpr std::array<InputMessage, 3> kInputMessages{{
+    {InputProblem::MissingName, "Please Enter Your Name", true},
+    {InputProblem::BadFebruaryDay, "Please Enter Correct Date Or Month!", false},
+    {InputProblem::BadThirtyDayMonthDay, "Please Enter Correct Date Or Month !", false},
+}};
+
+// The key filter lets letters, the blank, Enter and Backspace through.
+constexpr std::array<int, 3> kPassingControlCodes{' ', '\r', '\b'};
+const char kOnlyLettersMessage[] = "Please Enter only Letters";
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+void StyleInput(QWidget& input) {
+    controls::SetBackground(input, theme::kWindowBackground);
+    controls::SetTextColour(input, theme::kValueText);
+}
+
+QComboBox& AddList(QWidget& container, const char* objectName, const QRect& geometry, const QString& accessibleName) {
+    auto& list = controls::Add<QComboBox>(container, objectName, geometry);
+    list.setAccessibleName(accessibleName);
+    StyleInput(list);
+    return list;
+}
+
+QRadioButton& AddOption(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
+    auto& option = controls::Add<QRadioButton>(container, objectName, geometry);
+    option.setText(caption);
+    controls::SetTextColour(option, theme::kValueText);
+    controls::GrowToFitText(option);
+    return option;
+}
+
+} // namespace
+
+frmMain::frmMain(Session& session)
+    : ProgramWindow(session, kClientSize) {
+    setObjectName(QStringLiteral("frmMain"));
+    m_promoBands = new PromoBands(client(), session.platform(),
+                                  {TwipsRect(20, 0, 7920, 615), TwipsRect(100, 120, 7680, 585),
+                                   TwipsRect(20, 4275, 7920, 975), TwipsRect(503, 240, 6945, 615), Qt::AlignHCenter});
+    auto& introduction = controls::AddLabel(client(), "Label3", TwipsRect(120, 600, 7695, 855),
+                                            QString::fromUtf8(kIntroduction), theme::kIntroText);
+    controls::ShrinkFontToFit(introduction);
+    buildInputArea(client());
+    buildMenu();
+    m_txtName->installEventFilter(this);
+    m_txtName->setFocus();
+    Form_Load();
+}
+
+void frmMain::buildInputArea(QWidget& client) {
+    auto& frame1 = controls::AddFrame(client, "Frame1", TwipsRect(20, 1400, 7920, 2895));
+
+    auto& details =
+        controls::AddFrame(frame1, "Frame6", TwipsRect(120, 120, 4815, 1335), QStringLiteral("Fill Your Details :"));
+    auto& nameLabel = controls::AddLabel(details, "Label2", TwipsRect(120, 330, 495, 195), QStringLiteral("Name"),
+                                         theme::kCaptionText);
+    controls::GrowToFitText(nameLabel);
+    m_txtName = &controls::Add<QLineEdit>(details, "txtName", TwipsRect(1320, 240, 2175, 375));
+    StyleInput(*m_txtName);
+    nameLabel.setBuddy(m_txtName); // the name box is read out as "Name"
+    auto& dateLabel = controls::AddLabel(details, "Label1", TwipsRect(120, 900, 1095, 195),
+                                         QStringLiteral("Date of Birth"), theme::kCaptionText);
+    controls::GrowToFitText(dateLabel);
+    m_cboMonth = &AddList(details, "cboMonth", TwipsRect(1320, 840, 1400, 315), QStringLiteral("Month of Birth"));
+    m_cboDate = &AddList(details, "cboDate", TwipsRect(2850, 840, 700, 315), QStringLiteral("Day of Birth"));
+    m_cboYear = &AddList(details, "cboYear", TwipsRect(3690, 840, 1000, 315), QStringLiteral("Year of Birth"));
+
+    auto& hemisphere = controls::AddFrame(frame1, "Frame2", TwipsRect(5040, 120, 2775, 1335),
+                                          QStringLiteral("Hemisphere You Live In :"));
+    m_optSouthern =
+        &AddOption(hemisphere, "optSouthern", TwipsRect(240, 360, 2175, 255), QStringLiteral("Southern Hemisphere"));
+    m_optNorthern =
+        &AddOption(hemisphere, "optNorthern", TwipsRect(240, 840, 2175, 255), QStringLiteral("Northern Hemisphere"));
+    m_optSouthern->setChecked(true);
+
+    const QString lead = QString::fromLatin1(kInvitationLead);
+    const QString invitation =
+        lead + QString(kInvitationGapBlanks, QLatin1Char(' ')) + QString::fromLatin1(kInvitationTail);
+    auto& sentence =
+        controls::AddLabel(frame1, "Label4", TwipsRect(240, 1560, 7500, 615), invitation, theme::kInvitationText);
+    controls::ShrinkFontToFit(sentence);
+    auto& highlight = controls::AddLabel(frame1, "Label5", TwipsRect(1220, 1560, 2310, 195),
+                                         QString::fromLatin1(kInvitationHighlight), theme::kHighlightText);
+    controls::LayIntoGap(sentence, lead.size(), kInvitationGapBlanks, highlight);
+
+    auto& find = controls::AddButton(frame1, "cmdFindGurdianAngel", TwipsRect(120, 2160, 7695, 495),
+                                     QStringLiteral("Find My &Guardian Angel "));
+    connect(&find, &QPushButton::clicked, this, &frmMain::cmdFindGurdianAngel_Click);
+
+    setTabOrder(m_txtName, m_cboMonth);
+    setTabOrder(m_cboMonth, m_cboDate);
+    setTabOrder(m_cboDate, m_cboYear);
+    setTabOrder(m_cboYear, m_optSouthern);
+    setTabOrder(m_optSouthern, m_optNorthern);
+    setTabOrder(m_optNorthern, &find);
+}
+
+void frmMain::buildMenu() {
+    auto* find = fileMenu().addAction(QStringLiteral("Find My &Guardian Angel "), this, &frmMain::mnuFind_Click);
+    find->setObjectName(QStringLiteral("mnuFind"));
+    auto* exit = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
+    exit->setObjectName(QStringLiteral("mnuExit"));
+}
+
+void frmMain::Form_Load() {
+    for (const auto month : kMonthNames) {
+        m_cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+    }
+    for (int day = 1; day <= kLastDay; ++day) {
+        m_cboDate->addItem(QString::number(day));
+    }
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        m_cboYear->addItem(QString::number(year));
+    }
+    m_cboMonth->setCurrentIndex(0);
+    m_cboDate->setCurrentIndex(0);
+    m_cboYear->setCurrentIndex(0);
+}
+
+bool frmMain::ValidateInput() {
+    const InputProblem problem =
+        CheckBirthInput(m_txtName->text().toStdString(), m_cboYear->currentText().toStdString(),
+                        m_cboMonth->currentIndex(), m_cboDate->currentIndex());
+    const auto message = std::ranges::find(kInputMessages, problem, &InputMessage::problem);
+    if (message == kInputMessages.end()) {
+        return true;
+    }
+    session().platform().showInformation(this, QString::fromUtf8(message->text));
+    if (message->focusName) {
+        m_txtName->setFocus();
+    }
+    return false;
+}
+
+void frmMain::cmdFindGurdianAngel_Click() {
+    if (!ValidateInput()) {
+        return;
+    }
+    BirthDetails& details = session().birthDetails();
+    details.personName = TrimBlanks(m_txtName->text()).toStdString();
+    details.birthYear = TrimBlanks(m_cboYear->currentText()).toShort();
+    details.birthMonthName = TrimBlanks(m_cboMonth->currentText()).toStdString();
+    details.birthMonthIndex = static_cast<std::int16_t>(m_cboMonth->currentIndex());
+    details.birthDay = TrimBlanks(m_cboDate->currentText()).toShort();
+    details.northernHemisphere = m_optNorthern->isChecked();
+    session().angelReading() = ReadGuardianAngels(details);
+
+    auto* result = new frmDisplay(session());
+    result->takeOverReading(session().angelReading());
+    closeForHandOver();
+    result->showCentred();
+}
+
+void frmMain::mnuFind_Click() {
+    cmdFindGurdianAngel_Click();
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::txtName_KeyPress(int& keyAscii) {
+    if (keyAscii >= 'a' && keyAscii <= 'z') {
+        keyAscii -= 'a' - 'A';
+        return;
+    }
+    if ((keyAscii >= 'A' && keyAscii <= 'Z') || std::ranges::count(kPassingControlCodes, keyAscii) > 0) {
+        return;
+    }
+    session().platform().showInformation(this, QString::fromUtf8(kOnlyLettersMessage));
+    keyAscii = 0;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtName && event->type() == QEvent::KeyPress) {
+        return filterNameKey(static_cast<const QKeyEvent&>(*event));
+    }
+    return ProgramWindow::eventFilter(watched, event);
+}
+
+bool frmMain::filterNameKey(const QKeyEvent& event) {
+    if (ChoosesRatherThanTypes(event)) {
+        return true; // the box would type the letter; the keyboard means it for a menu or button
+    }
+    const std::u32string typed = TypedCharacterCodes(event);
+    QString kept;
+    bool changed = false;
+    for (const char32_t code : typed) {
+        int keyAscii = static_cast<int>(code);
+        txtName_KeyPress(keyAscii);
+        changed = changed || keyAscii != static_cast<int>(code);
+        if (keyAscii >= ' ') {
+            kept += QChar(keyAscii);
+        }
+    }
+    if (!changed) {
+        return false; // the box takes the key as it was typed
+    }
+    if (!kept.isEmpty()) {
+        m_txtName->insert(kept); // an empty insert would delete the selection
+    }
+    return true;
+}
+
+} // namespace seraphel

@@ -1,0 +1,54 @@
+// The main window: the user types a name, picks a date of birth and a hemisphere, and asks
+// for a reading. The find flow checks the input, runs the reading engine and hands the
+// reading to a new result window, which takes this window's place.
+#pragma once
+
+#include "ProgramWindow.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QRadioButton;
+
+namespace seraphel {
+
+class PromoBands;
+
+class frmMain final : public ProgramWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(Session& session);
+
+    // The bottom band's promotional labels, of which start-up brings one to the front.
+    PromoBands& promoBands() const { return *m_promoBands; }
+
+    void cmdFindGurdianAngel_Click();
+    void mnuFind_Click();
+    void mnuExit_Click();
+
+    // Checks the name and the date; shows at most one message; true when a reading may be made.
+    bool ValidateInput();
+    // The name box's filter of one typed character code: a lower-case letter becomes its
+    // capital; a code set to 0 is discarded.
+    void txtName_KeyPress(int& keyAscii);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildInputArea(QWidget& client);
+    void buildMenu();
+    void Form_Load();
+    // Runs the key filter over what a key press types; true when the press is used up here.
+    bool filterNameKey(const QKeyEvent& event);
+
+    PromoBands* m_promoBands;
+    QLineEdit* m_txtName = nullptr;
+    QComboBox* m_cboMonth = nullptr;
+    QComboBox* m_cboDate = nullptr;
+    QComboBox* m_cboYear = nullptr;
+    QRadioButton* m_optSouthern = nullptr;
+    QRadioButton* m_optNorthern = nullptr;
+};
+
+} // namespace seraphel
