@@ -1,0 +1,91 @@
+#include "Startup.h"
+
+#include "ClickableLabel.h"
+#include "Pictures.h"
+#include "Platform.h"
+#include "PromoBands.h"
+#include "Session.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace seraphel {
+namespace {
+
+enum class Front { Cobrand, FullBrand, AsDesigned };
+
+// By the drawn number 1 ... 7.
+constexpr std::array<Front, 7> kFrontByNumber{Front::Cobrand, Front::FullBrand, Front::Cobrand,   Front::FullBrand,
+                                              Front::Cobrand, Front::FullBrand, Front::AsDesigned};
+
+} // namespace
+
+Startup::Startup(Session& session)
+    : m_session(session) {}
+
+bool Startup::run() {
+    Platform& platform = m_session.platform();
+    if (!platform.claimSingleInstance()) {
+        platform.showInformation(nullptr, QStringLiteral("Application is already running"));
+        ShutdownAll();
+        return false;
+    }
+    platform.seedRandomFromClock();
+    runUpdateReminder();
+    auto* window = new frmMain(m_session);
+    window->showCentred();
+    CoBrand_Randomize(platform, *window);
+    return true;
+}
+
+void Startup::runUpdateReminder() {}
+
+int CoBrandNumber(double r) {
+    const double x = 6 * r + 1;
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    const bool odd = std::fmod(below, 2) != 0;
+    return static_cast<int>(below) + (fraction > 0.5 || (fraction == 0.5 && odd) ? 1 : 0);
+}
+
+void CoBrand_Randomize(Platform& platform, frmMain& window) {
+    const auto intCoBrandRandomNumber = static_cast<std::int16_t>(CoBrandNumber(platform.drawRandom()));
+    switch (kFrontByNumber.at(static_cast<std::size_t>(intCoBrandRandomNumber - 1))) {
+    case Front::Cobrand:
+        window.promoBands().lblCobrand().raise();
+        break;
+    case Front::FullBrand:
+        window.promoBands().lblFullBrand().raise();
+        break;
+    case Front::AsDesigned:
+        break;
+    }
+}
+
+void ShutdownAll() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->close();
+    }
+    QCoreApplication::exit(EXIT_SUCCESS);
+}
+
+int RunProgram(Platform& platform) {
+    QApplication::setStyle(QStringLiteral("Fusion")); // the windows' colours look alike on every desktop
+    QApplication::setWindowIcon(ProgramIcon());
+    // The find flow closes the main window before the result window shows, and Back the
+    // other way round: the program ends only when the user closes the shown window.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    Session session(platform);
+    QObject::connect(&session, &Session::ended, qApp, [] { QCoreApplication::exit(EXIT_SUCCESS); });
+    if (!Startup(session).run()) {
+        return EXIT_SUCCESS;
+    }
+    return QApplication::exec();
+}
+
+} // namespace seraphel

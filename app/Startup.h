@@ -1,0 +1,43 @@
+// What runs from the start of the process until the main window waits for input, and how
+// the program ends: a second instance is refused, the random numbers are seeded, the update
+// reminder gets its turn, the main window is shown and one of its promotional labels is
+// drawn to the front.
+#pragma once
+
+namespace seraphel {
+
+class Platform;
+class Session;
+class frmMain;
+
+class Startup final {
+public:
+    explicit Startup(Session& session);
+
+    // Runs the steps in order; false when another instance already runs, so this one ends at once.
+    bool run();
+
+private:
+    // The update reminder may ask its question here, before any window of the program shows.
+    void runUpdateReminder();
+
+    Session& m_session;
+};
+
+// The number 1 ... 7 for a draw 0 <= r < 1: x = 6r + 1 rounded to the nearest integer, a
+// value halfway between two integers to the even one.
+int CoBrandNumber(double r);
+
+// Draws a number and brings the main window's lblCobrand (1, 3, 5) or lblFullBrand (2, 4, 6)
+// to the front; 7 leaves the labels as the window lays them.
+void CoBrand_Randomize(Platform& platform, frmMain& window);
+
+// Closes every window of the program, then ends the event loop when it runs; before the
+// loop runs, the caller ends the process by returning.
+void ShutdownAll();
+
+// The whole program on the given platform: start-up, then the windows until the user
+// closes the one shown. Returns the process's exit code.
+int RunProgram(Platform& platform);
+
+} // namespace seraphel
