@@ -5,6 +5,7 @@
 #include "Session.h"
 #include "Theme.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -35,13 +36,18 @@ ProgramWindow::ProgramWindow(Session& session, QSize clientSize)
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    m_fileMenu->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ProgramWindow::showCentred() {
     adjustSize();
-    move(screen()->availableGeometry().center() - rect().center());
+    const QPoint centre = screen()->availableGeometry().center();
+    move(centre - rect().center());
     show();
+    // The frame is known once the window shows; centre the window with its frame.
+    move(pos() + centre - frameGeometry().center());
+    activateWindow(); // the window that takes over from the other one gets the keyboard
 }
 
 void ProgramWindow::closeForHandOver() {

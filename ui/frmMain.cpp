@@ -79,7 +79,9 @@ void StyleInput(QWidget& input) {
 
 QComboBox& AddList(QWidget& container, const char* objectName, const QRect& geometry, const QString& accessibleName) {
     auto& list = controls::Add<QComboBox>(container, objectName, geometry);
+    // Some desktops read a list by its chosen item and take the caption from the description.
     list.setAccessibleName(accessibleName);
+    list.setAccessibleDescription(accessibleName);
     StyleInput(list);
     return list;
 }
