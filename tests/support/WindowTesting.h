@@ -1,0 +1,46 @@
+// Helpers for tests that drive the program's windows offscreen.
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace seraphel::testing {
+
+// The program's windows of one kind that are shown now.
+template <typename Window> QList<Window*> ShownWindows() {
+    QList<Window*> shown;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible()) {
+            shown.append(window);
+        }
+    }
+    return shown;
+}
+
+// Carries out the deletions that closed windows have asked for.
+inline void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Closes and deletes whatever windows a test left open.
+inline void CloseAllWindows() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        widget->close();
+    }
+    DeleteClosedWindows();
+}
+
+// The named control of a window; a missing control ends the test run, since nothing that
+// follows could work.
+template <typename Control> Control& Child(const QObject& parent, const char* objectName) {
+    auto* child = parent.findChild<Control*>(QString::fromLatin1(objectName));
+    if (child == nullptr) {
+        qFatal("%s has no control %s", qPrintable(parent.objectName()), objectName);
+    }
+    return *child;
+}
+
+} // namespace seraphel::testing

@@ -1,0 +1,178 @@
+// The main window's check of the name and the date before a find: every month and day
+// of a leap and a common year, the messages, where the focus goes, and what stays.
+#include "FakePlatform.h"
+#include "Session.h"
+#include "WindowTesting.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <array>
+#include <memory>
+
+namespace seraphel {
+namespace {
+
+using testing::Child;
+
+const QString kMissingName = QStringLiteral("Please Enter Your Name");
+const QString kBadFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kBadThirtyDayMonth = QStringLiteral("Please Enter Correct Date Or Month !");
+
+// The calendar's month lengths, January first.
+constexpr std::array<int, 12> kDaysInMonth{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+} // namespace
+
+class InputValidationTest final : public QObject {
+    Q_OBJECT
+
+private:
+    FakePlatform m_platform;
+    std::unique_ptr<Session> m_session;
+    frmMain* m_window = nullptr;
+
+    QLineEdit& nameBox() const { return Child<QLineEdit>(*m_window, "txtName"); }
+    QComboBox& list(const char* name) const { return Child<QComboBox>(*m_window, name); }
+    QPushButton& findButton() const { return Child<QPushButton>(*m_window, "cmdFindGurdianAngel"); }
+
+    void enter(const QString& name, int month, int day, const QString& year) const {
+        nameBox().setText(name);
+        list("cboMonth").setCurrentIndex(month);
+        list("cboDate").setCurrentIndex(day - 1);
+        list("cboYear").setCurrentText(year);
+    }
+
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& message : m_platform.informationMessages) {
+            texts.append(message.text);
+        }
+        return texts;
+    }
+
+private slots:
+    void init() {
+        m_platform.reset();
+        m_session = std::make_unique<Session>(m_platform);
+        m_window = new frmMain(*m_session);
+        m_window->showCentred();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+
+    void cleanup() {
+        testing::CloseAllWindows();
+        m_session.reset();
+    }
+
+    void everyMonthAndDay_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("expectedMessage");
+        for (const bool leap : {true, false}) {
+            const QString year = leap ? QStringLiteral("2000") : QStringLiteral("1999");
+            for (int month = 0; month < 12; ++month) {
+                const int length = kDaysInMonth.at(static_cast<std::size_t>(month)) + (leap && month == 1 ? 1 : 0);
+                for (int day = 1; day <= 31; ++day) {
+                    QString message;
+                    if (day > length) {
+                        message = month == 1 ? kBadFebruary : kBadThirtyDayMonth;
+                    }
+                    QTest::addRow("%s-%02d-%02d", qPrintable(year), month + 1, day) << year << month << day << message;
+                }
+            }
+        }
+    }
+
+    void everyMonthAndDay() {
+        QFETCH(QString, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(QString, expectedMessage);
+        enter(QStringLiteral("ANNA"), month, day, year);
+        QCOMPARE(m_window->ValidateInput(), expectedMessage.isEmpty());
+        QCOMPARE(messages(), expectedMessage.isEmpty() ? QStringList{} : QStringList{expectedMessage});
+        if (!expectedMessage.isEmpty()) {
+            QCOMPARE(m_platform.informationMessages.constFirst().parent, m_window);
+        }
+    }
+
+    void februaryTheTwentyNinth_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<bool>("accepted");
+        for (const char* year : {"1904", "2000", "2048"}) {
+            QTest::newRow(year) << QString::fromLatin1(year) << true;
+        }
+        for (const char* year : {"1901", "1999", "2050"}) {
+            QTest::newRow(year) << QString::fromLatin1(year) << false;
+        }
+    }
+
+    void februaryTheTwentyNinth() {
+        QFETCH(QString, year);
+        QFETCH(bool, accepted);
+        enter(QStringLiteral("ANNA"), 1, 29, year);
+        QCOMPARE(m_window->ValidateInput(), accepted);
+        QCOMPARE(messages(), accepted ? QStringList{} : QStringList{kBadFebruary});
+    }
+
+    void anEmptyNameIsAskedForAndGetsTheFocus() {
+        enter(QString(), 1, 30, QStringLiteral("1999")); // the name comes first, the bad date is not mentioned
+        findButton().setFocus();
+        QTest::mouseClick(&findButton(), Qt::LeftButton);
+        QCOMPARE(messages(), QStringList{kMissingName});
+        QVERIFY(nameBox().hasFocus());
+        QCOMPARE(testing::ShownWindows<frmMain>(), QList<frmMain*>{m_window});
+        QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
+    }
+
+    void aRefusedDateKeepsTheFocusAndEverySelection() {
+        enter(QStringLiteral("ANNA"), 3, 31, QStringLiteral("1985"));
+        findButton().setFocus();
+        QTest::mouseClick(&findButton(), Qt::LeftButton);
+        QCOMPARE(messages(), QStringList{kBadThirtyDayMonth});
+        QVERIFY(findButton().hasFocus());
+        QCOMPARE(nameBox().text(), QStringLiteral("ANNA"));
+        QCOMPARE(list("cboMonth").currentText(), QStringLiteral("April"));
+        QCOMPARE(list("cboDate").currentText(), QStringLiteral("31"));
+        QCOMPARE(list("cboYear").currentText(), QStringLiteral("1985"));
+        QCOMPARE(testing::ShownWindows<frmMain>(), QList<frmMain*>{m_window});
+        QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
+    }
+
+    void aNameOfBlanksPassesAndIsStoredEmpty() {
+        enter(QStringLiteral("   "), 0, 31, QStringLiteral("1950"));
+        QTest::mouseClick(&findButton(), Qt::LeftButton);
+        QVERIFY(messages().isEmpty());
+        QCOMPARE(testing::ShownWindows<frmDisplay>().size(), 1);
+        QCOMPARE(m_session->birthDetails().personName, std::string{});
+    }
+
+    void theFindMenuItemChecksAsTheButtonDoes() {
+        enter(QStringLiteral("ANNA"), 1, 31, QStringLiteral("2000"));
+        Child<QAction>(*m_window, "mnuFind").trigger();
+        QCOMPARE(messages(), QStringList{kBadFebruary});
+        enter(QString(), 0, 1, QStringLiteral("2000"));
+        Child<QAction>(*m_window, "mnuFind").trigger();
+        QCOMPARE(messages(), (QStringList{kBadFebruary, kMissingName}));
+        QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
+    }
+
+    void theAccessKeyFindsAsTheButtonDoes() {
+        enter(QString(), 0, 1, QStringLiteral("2000"));
+        QTest::keyClick(m_window, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(messages(), QStringList{kMissingName}); // the button shows itself pressed a moment first
+    }
+};
+
+} // namespace seraphel
+
+QTEST_MAIN(seraphel::InputValidationTest)
+#include "InputValidationTest.moc"
