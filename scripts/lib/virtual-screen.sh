@@ -1,0 +1,64 @@
+# Helpers for scripts that run Seraphel on a virtual X screen and drive it with xdotool.
+# Source this file; call run_on_virtual_screen "$0" "$@" first thing.
+
+# Runs the calling script again inside xvfb-run (a 1024 x 768 screen at 96 dpi), with a
+# fresh home folder so that the user's own settings and running instance stay out of it.
+run_on_virtual_screen() {
+    local script="$1"
+    shift
+    if [ -n "${SERAPHEL_ON_VIRTUAL_SCREEN:-}" ]; then
+        return 0
+    fi
+    local tool
+    for tool in xvfb-run xdotool import; do
+        command -v "$tool" >/dev/null || { echo "$script: $tool is missing; run scripts/setup.sh" >&2; exit 1; }
+    done
+    export SERAPHEL_ON_VIRTUAL_SCREEN=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$script" "$@"
+}
+
+# A fresh home and runtime folder in $scratch, removed when the script ends.
+use_fresh_home() {
+    scratch="$(mktemp -d)"
+    trap 'rm -rf "$scratch"' EXIT
+    export HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM
+}
+
+# Prints the id of the shown window with exactly this caption, of the given process if a
+# process id follows, other than the window id given third; waits up to ten seconds for it.
+wait_for_window() {
+    local caption="$1" pid="${2:-}" other="${3:-}" id
+    local by_process=()
+    if [ -n "$pid" ]; then
+        by_process=(--pid "$pid")
+    fi
+    for _ in $(seq 100); do
+        id="$(xdotool search --all --onlyvisible "${by_process[@]}" --name "^${caption}\$" 2>/dev/null |
+            grep -vx "${other:-none}" | head -n 1 || true)"
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "no window \"$caption\" appeared" >&2
+    return 1
+}
+
+# Waits up to five seconds for the process, a child of this shell, to end; sets
+# exit_status to its status. Call it directly, not in $( ), which would run it elsewhere.
+wait_for_exit() {
+    local pid="$1"
+    for _ in $(seq 50); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            exit_status=0
+            wait "$pid" || exit_status=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "process $pid did not end" >&2
+    return 1
+}

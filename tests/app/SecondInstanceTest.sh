@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Real processes on a virtual screen: a second start while the program runs shows "already
+# running" in a message box and ends once it is answered, leaving the first untouched; a
+# start after the first was killed outright runs, although the killed one's lock is left.
+# Usage: SecondInstanceTest.sh <path/to/seraphel>
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$root/scripts/lib/virtual-screen.sh"
+run_on_virtual_screen "$0" "$@"
+use_fresh_home
+program="$1"
+pids=()
+trap 'kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+"$program" &
+first=$!
+pids+=("$first")
+first_window="$(wait_for_window "Seraphel v2.00" "$first")" || fail "the first start shows no main window"
+
+"$program" &
+second=$!
+pids+=("$second")
+box="$(wait_for_window "Seraphel" "$second")" || fail "the second start shows no message"
+if xdotool search --all --pid "$second" --name "^Seraphel v2.00\$" >/dev/null 2>&1; then
+    fail "the second start made a main window"
+fi
+xdotool windowfocus --sync "$box"
+xdotool key Return
+wait_for_exit "$second" || fail "the second start did not end after its message"
+[ "$exit_status" = 0 ] || fail "the second start ended with status $exit_status"
+kill -0 "$first" 2>/dev/null || fail "the first instance ended"
+[ "$(wait_for_window "Seraphel v2.00" "$first")" = "$first_window" ] || fail "the first instance lost its window"
+
+{
+    kill -9 "$first"
+    wait "$first"
+} 2>/dev/null || true
+[ -e "$XDG_RUNTIME_DIR/seraphel.lock" ] || fail "the killed instance left no lock behind"
+
+"$program" &
+third=$!
+pids+=("$third")
+third_window="$(wait_for_window "Seraphel v2.00" "$third")" || fail "a start after a killed instance shows no window"
+xdotool windowfocus --sync "$third_window"
+xdotool key --delay 40 alt+f x
+wait_for_exit "$third" || fail "File > Exit did not end the program"
+[ "$exit_status" = 0 ] || fail "File > Exit ended the program with status $exit_status"
+echo "PASS"
