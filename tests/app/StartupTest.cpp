@@ -49,37 +49,31 @@ class StartupTest final : public QObject {
     Q_OBJECT
 
 private:
-    FakePlatform m_platform;
-    std::unique_ptr<Session> m_session;
+    testing::ProgramUnderTest m_program;
 
 private slots:
-    void init() {
-        m_platform.reset();
-        m_session = std::make_unique<Session>(m_platform);
-    }
+    void init() { m_program.start(); }
 
-    void cleanup() {
-        testing::CloseAllWindows();
-        m_session.reset();
-    }
+    void cleanup() { m_program.stop(); }
 
     void aSecondInstanceSaysSoAndShowsNoWindow() {
-        m_platform.anotherInstanceRuns = true;
-        QVERIFY(!Startup(*m_session).run());
-        QCOMPARE(m_platform.informationMessages.size(), 1);
-        QCOMPARE(m_platform.informationMessages.constFirst().text, QStringLiteral("Application is already running"));
-        QCOMPARE(m_platform.informationMessages.constFirst().parent, nullptr);
-        QVERIFY(!m_platform.randomSeeded);
+        m_program.platform.anotherInstanceRuns = true;
+        QVERIFY(!Startup(m_program.session()).run());
+        QCOMPARE(m_program.platform.informationMessages.size(), 1);
+        QCOMPARE(m_program.platform.informationMessages.constFirst().text,
+                 QStringLiteral("Application is already running"));
+        QCOMPARE(m_program.platform.informationMessages.constFirst().parent, nullptr);
+        QVERIFY(!m_program.platform.randomSeeded);
         QCOMPARE(QApplication::topLevelWidgets().count(), 0);
     }
 
     void aStartShowsTheMainWindowInItsInitialState() {
-        m_platform.randomDraws = {0.5};
-        QSignalSpy ended(m_session.get(), &Session::ended);
-        QVERIFY(Startup(*m_session).run());
-        QVERIFY(m_platform.randomSeeded);
-        QVERIFY(m_platform.randomDraws.empty()); // one draw, for the promotional label
-        QVERIFY(m_platform.informationMessages.isEmpty());
+        m_program.platform.randomDraws = {0.5};
+        QSignalSpy ended(&m_program.session(), &Session::ended);
+        QVERIFY(Startup(m_program.session()).run());
+        QVERIFY(m_program.platform.randomSeeded);
+        QVERIFY(m_program.platform.randomDraws.empty()); // one draw, for the promotional label
+        QVERIFY(m_program.platform.informationMessages.isEmpty());
         const auto shown = ShownWindows<frmMain>();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(Child<QLineEdit>(*shown.constFirst(), "txtName").text(), QString());
@@ -133,24 +127,24 @@ private slots:
     void theDrawBringsAnOfferToTheFront() {
         QFETCH(double, r);
         QFETCH(QString, front);
-        m_platform.randomDraws = {r};
-        QVERIFY(Startup(*m_session).run());
+        m_program.platform.randomDraws = {r};
+        QVERIFY(Startup(m_program.session()).run());
         QCOMPARE(FrontOffer(*ShownWindows<frmMain>().constFirst()), front);
     }
 
     void aDrawOfSevenChangesNothing() {
-        auto* window = new frmMain(*m_session);
+        auto* window = new frmMain(m_program.session());
         window->showCentred();
         window->promoBands().lblCobrand().raise();
-        m_platform.randomDraws = {0.95};
-        CoBrand_Randomize(m_platform, *window);
+        m_program.platform.randomDraws = {0.95};
+        CoBrand_Randomize(m_program.platform, *window);
         QCOMPARE(FrontOffer(*window), QStringLiteral("lblCobrand"));
     }
 
     void shutdownAllClosesEveryWindow() {
-        auto* first = new frmMain(*m_session);
+        auto* first = new frmMain(m_program.session());
         first->showCentred();
-        auto* hidden = new frmMain(*m_session);
+        auto* hidden = new frmMain(m_program.session());
         QPointer<frmMain> firstAlive = first;
         QPointer<frmMain> hiddenAlive = hidden;
         ShutdownAll();

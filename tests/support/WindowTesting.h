@@ -1,11 +1,15 @@
 // Helpers for tests that drive the program's windows offscreen.
 #pragma once
 
+#include "FakePlatform.h"
+#include "Session.h"
+
 #include <QApplication>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
-#include <cstdlib>
+#include <memory>
 
 namespace seraphel::testing {
 
@@ -42,5 +46,36 @@ template <typename Control> Control& Child(const QObject& parent, const char* ob
     }
     return *child;
 }
+
+// The program on the recording platform, with a fresh session for each test.
+class ProgramUnderTest {
+public:
+    FakePlatform platform;
+
+    Session& session() const { return *m_session; }
+
+    void start() {
+        platform.reset();
+        m_session = std::make_unique<Session>(platform);
+    }
+
+    // Closes and deletes what the test left open, then ends the session.
+    void stop() {
+        CloseAllWindows();
+        m_session.reset();
+    }
+
+    // The texts of the information messages shown so far.
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& message : platform.informationMessages) {
+            texts.append(message.text);
+        }
+        return texts;
+    }
+
+private:
+    std::unique_ptr<Session> m_session;
+};
 
 } // namespace seraphel::testing

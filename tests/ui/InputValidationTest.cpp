@@ -33,8 +33,7 @@ class InputValidationTest final : public QObject {
     Q_OBJECT
 
 private:
-    FakePlatform m_platform;
-    std::unique_ptr<Session> m_session;
+    testing::ProgramUnderTest m_program;
     frmMain* m_window = nullptr;
 
     QLineEdit& nameBox() const { return Child<QLineEdit>(*m_window, "txtName"); }
@@ -48,28 +47,16 @@ private:
         list("cboYear").setCurrentText(year);
     }
 
-    QStringList messages() const {
-        QStringList texts;
-        for (const auto& message : m_platform.informationMessages) {
-            texts.append(message.text);
-        }
-        return texts;
-    }
-
 private slots:
     void init() {
-        m_platform.reset();
-        m_session = std::make_unique<Session>(m_platform);
-        m_window = new frmMain(*m_session);
+        m_program.start();
+        m_window = new frmMain(m_program.session());
         m_window->showCentred();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
-    void cleanup() {
-        testing::CloseAllWindows();
-        m_session.reset();
-    }
+    void cleanup() { m_program.stop(); }
 
     void everyMonthAndDay_data() {
         QTest::addColumn<QString>("year");
@@ -98,9 +85,9 @@ private slots:
         QFETCH(QString, expectedMessage);
         enter(QStringLiteral("ANNA"), month, day, year);
         QCOMPARE(m_window->ValidateInput(), expectedMessage.isEmpty());
-        QCOMPARE(messages(), expectedMessage.isEmpty() ? QStringList{} : QStringList{expectedMessage});
+        QCOMPARE(m_program.messages(), expectedMessage.isEmpty() ? QStringList{} : QStringList{expectedMessage});
         if (!expectedMessage.isEmpty()) {
-            QCOMPARE(m_platform.informationMessages.constFirst().parent, m_window);
+            QCOMPARE(m_program.platform.informationMessages.constFirst().parent, m_window);
         }
     }
 
@@ -120,14 +107,14 @@ private slots:
         QFETCH(bool, accepted);
         enter(QStringLiteral("ANNA"), 1, 29, year);
         QCOMPARE(m_window->ValidateInput(), accepted);
-        QCOMPARE(messages(), accepted ? QStringList{} : QStringList{kBadFebruary});
+        QCOMPARE(m_program.messages(), accepted ? QStringList{} : QStringList{kBadFebruary});
     }
 
     void anEmptyNameIsAskedForAndGetsTheFocus() {
         enter(QString(), 1, 30, QStringLiteral("1999")); // the name comes first, the bad date is not mentioned
         findButton().setFocus();
         QTest::mouseClick(&findButton(), Qt::LeftButton);
-        QCOMPARE(messages(), QStringList{kMissingName});
+        QCOMPARE(m_program.messages(), QStringList{kMissingName});
         QVERIFY(nameBox().hasFocus());
         QCOMPARE(testing::ShownWindows<frmMain>(), QList<frmMain*>{m_window});
         QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
@@ -137,7 +124,7 @@ private slots:
         enter(QStringLiteral("ANNA"), 3, 31, QStringLiteral("1985"));
         findButton().setFocus();
         QTest::mouseClick(&findButton(), Qt::LeftButton);
-        QCOMPARE(messages(), QStringList{kBadThirtyDayMonth});
+        QCOMPARE(m_program.messages(), QStringList{kBadThirtyDayMonth});
         QVERIFY(findButton().hasFocus());
         QCOMPARE(nameBox().text(), QStringLiteral("ANNA"));
         QCOMPARE(list("cboMonth").currentText(), QStringLiteral("April"));
@@ -150,25 +137,25 @@ private slots:
     void aNameOfBlanksPassesAndIsStoredEmpty() {
         enter(QStringLiteral("   "), 0, 31, QStringLiteral("1950"));
         QTest::mouseClick(&findButton(), Qt::LeftButton);
-        QVERIFY(messages().isEmpty());
+        QVERIFY(m_program.messages().isEmpty());
         QCOMPARE(testing::ShownWindows<frmDisplay>().size(), 1);
-        QCOMPARE(m_session->birthDetails().personName, std::string{});
+        QCOMPARE(m_program.session().birthDetails().personName, std::string{});
     }
 
     void theFindMenuItemChecksAsTheButtonDoes() {
         enter(QStringLiteral("ANNA"), 1, 31, QStringLiteral("2000"));
         Child<QAction>(*m_window, "mnuFind").trigger();
-        QCOMPARE(messages(), QStringList{kBadFebruary});
+        QCOMPARE(m_program.messages(), QStringList{kBadFebruary});
         enter(QString(), 0, 1, QStringLiteral("2000"));
         Child<QAction>(*m_window, "mnuFind").trigger();
-        QCOMPARE(messages(), (QStringList{kBadFebruary, kMissingName}));
+        QCOMPARE(m_program.messages(), (QStringList{kBadFebruary, kMissingName}));
         QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
     }
 
     void theAccessKeyFindsAsTheButtonDoes() {
         enter(QString(), 0, 1, QStringLiteral("2000"));
         QTest::keyClick(m_window, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(messages(), QStringList{kMissingName}); // the button shows itself pressed a moment first
+        QTRY_COMPARE(m_program.messages(), QStringList{kMissingName}); // the button shows itself pressed a moment first
     }
 };
 

@@ -80,33 +80,20 @@ class NameKeyFilterTest final : public QObject {
     Q_OBJECT
 
 private:
-    FakePlatform m_platform;
-    std::unique_ptr<Session> m_session;
+    testing::ProgramUnderTest m_program;
     frmMain* m_window = nullptr;
 
     QLineEdit& nameBox() const { return Child<QLineEdit>(*m_window, "txtName"); }
 
-    QStringList messages() const {
-        QStringList texts;
-        for (const auto& message : m_platform.informationMessages) {
-            texts.append(message.text);
-        }
-        return texts;
-    }
-
 private slots:
     void init() {
-        m_platform.reset();
-        m_session = std::make_unique<Session>(m_platform);
-        m_window = new frmMain(*m_session);
+        m_program.start();
+        m_window = new frmMain(m_program.session());
         m_window->showCentred();
         nameBox().setText(kStartText);
     }
 
-    void cleanup() {
-        testing::CloseAllWindows();
-        m_session.reset();
-    }
+    void cleanup() { m_program.stop(); }
 
     void everyCharacterCode_data() {
         QTest::addColumn<int>("code");
@@ -134,9 +121,9 @@ private slots:
         QFETCH(bool, refused);
         Press(nameBox(), StrokeTyping(code));
         QCOMPARE(nameBox().text(), expectedText);
-        QCOMPARE(messages(), refused ? QStringList{kOnlyLetters} : QStringList{});
+        QCOMPARE(m_program.messages(), refused ? QStringList{kOnlyLetters} : QStringList{});
         if (refused) {
-            QCOMPARE(m_platform.informationMessages.constFirst().parent, m_window);
+            QCOMPARE(m_program.platform.informationMessages.constFirst().parent, m_window);
         }
     }
 
@@ -154,14 +141,14 @@ private slots:
         QFETCH(QString, typed);
         Press(nameBox(), {Qt::Key_unknown, Qt::NoModifier, typed});
         QCOMPARE(nameBox().text(), kStartText);
-        QCOMPARE(messages(), QStringList{kOnlyLetters});
+        QCOMPARE(m_program.messages(), QStringList{kOnlyLetters});
     }
 
     void aLowerCaseNameWithABlankTurnsToCapitals() {
         nameBox().clear();
         QTest::keyClicks(&nameBox(), QStringLiteral("mary ann"));
         QCOMPARE(nameBox().text(), QStringLiteral("MARY ANN"));
-        QVERIFY(messages().isEmpty());
+        QVERIFY(m_program.messages().isEmpty());
     }
 
     void aCapitalReplacesTheSelectionAsTypingWould() {
@@ -180,7 +167,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("xyz"));
         QTest::keyClick(&nameBox(), Qt::Key_Escape);
         QCOMPARE(nameBox().text(), kStartText);
-        QCOMPARE(messages(), QStringList(3, kOnlyLetters));
+        QCOMPARE(m_program.messages(), QStringList(3, kOnlyLetters));
     }
 
     void keysThatTypeNothingWorkAsUsual() {
@@ -195,13 +182,13 @@ private slots:
         QTest::keyClick(&nameBox(), Qt::Key_F1);
         QTest::keyClick(&nameBox(), Qt::Key_Q, Qt::AltModifier); // chooses nothing, types nothing
         QCOMPARE(nameBox().text(), QStringLiteral("BD"));
-        QVERIFY(messages().isEmpty());
+        QVERIFY(m_program.messages().isEmpty());
     }
 
     void enterPressesNoButton() {
         QTest::keyClick(&nameBox(), Qt::Key_Return);
         QTest::keyClick(&nameBox(), Qt::Key_Enter);
-        QVERIFY(messages().isEmpty());
+        QVERIFY(m_program.messages().isEmpty());
         QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
         QCOMPARE(testing::ShownWindows<frmMain>(), QList<frmMain*>{m_window});
     }
@@ -209,7 +196,7 @@ private slots:
     void textPutInByOtherMeansIsNotFiltered() {
         nameBox().insert(QStringLiteral("o'neil-2"));
         QCOMPARE(nameBox().text(), QStringLiteral("ABo'neil-2"));
-        QVERIFY(messages().isEmpty());
+        QVERIFY(m_program.messages().isEmpty());
     }
 
     void typedCodesFollowTheWindowsKeyboard_data() {

@@ -48,12 +48,11 @@ class ProgramFlowTest final : public QObject {
     Q_OBJECT
 
 private:
-    FakePlatform m_platform;
-    std::unique_ptr<Session> m_session;
+    testing::ProgramUnderTest m_program;
     std::unique_ptr<QSignalSpy> m_ended;
 
     frmMain& showMainWindow() {
-        auto* window = new frmMain(*m_session);
+        auto* window = new frmMain(m_program.session());
         window->showCentred();
         return *window;
     }
@@ -89,15 +88,13 @@ private:
 
 private slots:
     void init() {
-        m_platform.reset();
-        m_session = std::make_unique<Session>(m_platform);
-        m_ended = std::make_unique<QSignalSpy>(m_session.get(), &Session::ended);
+        m_program.start();
+        m_ended = std::make_unique<QSignalSpy>(&m_program.session(), &Session::ended);
     }
 
     void cleanup() {
-        testing::CloseAllWindows();
+        m_program.stop();
         m_ended.reset();
-        m_session.reset();
     }
 
     void aFindHandsTheReadingToTheResultWindow() {
@@ -109,7 +106,7 @@ private slots:
         QCOMPARE(m_ended->count(), 0);
         QCOMPARE(Child<QTabWidget>(result, "SSTab1").currentIndex(), 0);
 
-        const BirthDetails& details = m_session->birthDetails();
+        const BirthDetails& details = m_program.session().birthDetails();
         QCOMPARE(details.personName, std::string{"ANNA"});
         QCOMPARE(int{details.birthYear}, 1985);
         QCOMPARE(details.birthMonthName, std::string{"March"});
@@ -120,7 +117,7 @@ private slots:
 
         BirthDetails again = details;
         const AngelReading expected = ReadGuardianAngels(again);
-        QVERIFY(m_session->angelReading() == expected);
+        QVERIFY(m_program.session().angelReading() == expected);
         QCOMPARE(Child<QLabel>(result, "lblDobAngel").text(), Text(expected.lblDobAngel));
         QCOMPARE(Child<QLabel>(result, "lblDobColor").text(), Text(expected.lblDobColor));
         QCOMPARE(Child<QLabel>(result, "lblMonthOfBirthAngel").text(), Text(expected.lblMonthOfBirthAngel));
@@ -140,7 +137,7 @@ private slots:
 
     void theResultWindowShowsEachPictureAtItsOwnSize() {
         frmDisplay& result = findFor(showMainWindow());
-        const AngelReading& reading = m_session->angelReading();
+        const AngelReading& reading = m_program.session().angelReading();
         for (const auto& [control, index] : {std::pair{"picByDayOfBirth", reading.picByDayOfBirth},
                                              std::pair{"picByMonthOfBirth", reading.picByMonthOfBirth},
                                              std::pair{"picBySunSign", reading.picBySunSign}}) {
@@ -166,7 +163,7 @@ private slots:
     }
 
     void aReadingLeftUnsetShowsTheDesignedContent() {
-        frmDisplay result(*m_session);
+        frmDisplay result(m_program.session());
         result.takeOverReading(AngelReading{});
         for (const char* label : {"lblDobAngel", "lblDobColor", "lblMonthOfBirthAngel", "lblSunSignName",
                                   "lblSunSignElement", "lblSunSignAngel"}) {
@@ -207,7 +204,7 @@ private slots:
         frmDisplay& result = findFor(showMainWindow());
         Child<QLabel>(result, "lblDobColor").setText(QStringLiteral("shown colours"));
         const ReportFields fields = result.reportFields();
-        const AngelReading& reading = m_session->angelReading();
+        const AngelReading& reading = m_program.session().angelReading();
         QCOMPARE(fields.lblDobAngel, Text(reading.lblDobAngel));
         QCOMPARE(fields.lblDobColor, QStringLiteral("shown colours"));
         QCOMPARE(fields.lblMonthOfBirthAngel, Text(reading.lblMonthOfBirthAngel));
@@ -242,7 +239,7 @@ private slots:
         QCOMPARE(mains.size(), 1);
         verifyInitialState(*mains.constFirst());
         QCOMPARE(m_ended->count(), 0);
-        QCOMPARE(m_session->birthDetails().personName, std::string{"ANNA"}); // kept until the next find
+        QCOMPARE(m_program.session().birthDetails().personName, std::string{"ANNA"}); // kept until the next find
 
         // The next find starts again on the first tab.
         QCOMPARE(Child<QTabWidget>(findFor(*mains.constFirst()), "SSTab1").currentIndex(), 0);
@@ -327,7 +324,7 @@ private slots:
         cobrand.raise();
         ClickAtCentreOf(fullBrand); // the same spot, now covered by the co-branding offer
         ClickAtCentreOf(fullBrand);
-        QCOMPARE(m_platform.openedAddresses,
+        QCOMPARE(m_program.platform.openedAddresses,
                  (QStringList{WebPageAddress(WebPage::HomePage), WebPageAddress(WebPage::FullyBranded),
                               WebPageAddress(WebPage::CoBrand), WebPageAddress(WebPage::CoBrand)}));
     }

@@ -270,17 +270,16 @@ class WindowLayoutTest final : public QObject {
     Q_OBJECT
 
 private:
-    FakePlatform m_platform;
-    std::unique_ptr<Session> m_session;
+    testing::ProgramUnderTest m_program;
 
     frmMain& showMain() {
-        auto* window = new frmMain(*m_session);
+        auto* window = new frmMain(m_program.session());
         window->showCentred();
         return *window;
     }
 
     frmDisplay& showDisplay() {
-        auto* window = new frmDisplay(*m_session);
+        auto* window = new frmDisplay(m_program.session());
         window->showCentred();
         return *window;
     }
@@ -321,15 +320,9 @@ private:
     }
 
 private slots:
-    void init() {
-        m_platform.reset();
-        m_session = std::make_unique<Session>(m_platform);
-    }
+    void init() { m_program.start(); }
 
-    void cleanup() {
-        testing::CloseAllWindows();
-        m_session.reset();
-    }
+    void cleanup() { m_program.stop(); }
 
     void mainWindowControls() {
         const frmMain& window = showMain();
