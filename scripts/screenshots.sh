@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Takes screenshots of a built Seraphel on a virtual 96-dpi screen: the main window, then
+# the result window on each of its tabs after a find driven from the keyboard.
+# Usage: scripts/screenshots.sh <path/to/seraphel> [output folder, default docs/screenshots]
+# Needs xvfb-run, xdotool and ImageMagick's import (scripts/setup.sh installs them).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/lib/virtual-screen.sh"
+
+if [ $# -lt 1 ] || [ ! -x "$1" ]; then
+    echo "usage: $0 <path/to/seraphel> [output folder]" >&2
+    exit 2
+fi
+program="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+output="${2:-$root/docs/screenshots}"
+mkdir -p "$output"
+output="$(cd "$output" && pwd)"
+run_on_virtual_screen "$0" "$program" "$output"
+use_fresh_home
+
+# Saves the part of the screen that the window covers, once it has painted.
+shoot() {
+    local id="$1" name="$2" X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    sleep 0.3
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output/$name"
+    echo "wrote $output/$name"
+}
+
+keys() {
+    xdotool key --delay 40 "$@"
+}
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+main="$(wait_for_window "Seraphel v2.00" "$pid")"
+xdotool windowfocus --sync "$main"
+shoot "$main" main.png
+
+# Anna, born on 14 March 1985 in the northern hemisphere.
+xdotool type --delay 40 "anna"
+keys Tab Down Down Tab
+for _ in $(seq 13); do keys Down; done
+keys Tab
+xdotool type --delay 40 "1985"
+keys Tab Down alt+g
+result="$(wait_for_window "Seraphel v2.00" "$pid" "$main")"
+xdotool windowfocus --sync "$result"
+shoot "$result" result-day.png
+keys ctrl+Tab
+shoot "$result" result-month.png
+keys ctrl+Tab
+shoot "$result" result-sun.png
+
+keys alt+f x
+wait_for_exit "$pid"
+if [ "$exit_status" != 0 ]; then
+    echo "$0: the program ended with status $exit_status after File > Exit" >&2
+    exit 1
+fi
