@@ -110,26 +110,26 @@ const QString kBoxLineBreak = QStringLiteral("\n");
 // the tab control's corner, wherever the style puts the page below the tabs.
 class TabPage final : public QWidget {
 public:
-    explicit TabPage(const QTabWidget& tabs)
-        : m_tabs(tabs) {}
-
-    QGroupBox& addFrame(const char* objectName) {
-        m_frame = &controls::AddFrame(*this, objectName, kPageFrame);
-        controls::SetBackground(*m_frame, theme::kWindowBackground);
-        return *m_frame;
+    TabPage(const QTabWidget& tabs, const char* frameName)
+        : m_tabs(tabs)
+        , m_frame(controls::AddFrame(*this, frameName, kPageFrame)) {
+        setAutoFillBackground(true);
+        controls::SetBackground(m_frame, theme::kWindowBackground);
     }
+
+    QGroupBox& frame() const { return m_frame; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         const QPoint designed = mapFrom(&m_tabs, kPageFrame.topLeft());
-        m_frame->move(std::clamp(designed.x(), 0, std::max(0, width() - m_frame->width())),
-                      std::clamp(designed.y(), 0, std::max(0, height() - m_frame->height())));
+        m_frame.move(std::clamp(designed.x(), 0, std::max(0, width() - m_frame.width())),
+                     std::clamp(designed.y(), 0, std::max(0, height() - m_frame.height())));
     }
 
 private:
     const QTabWidget& m_tabs;
-    QGroupBox* m_frame = nullptr;
+    QGroupBox& m_frame;
 };
 
 QLabel& AddHeading(QWidget& frame, const char* objectName, int left, int top, const char* text) {
@@ -182,10 +182,9 @@ void frmDisplay::buildPages() {
     palette.setColor(QPalette::Button, theme::kButtonFace);
     m_tabs->setPalette(palette);
     for (const PageSpec& spec : kPages) {
-        auto* page = new TabPage(*m_tabs);
-        page->setAutoFillBackground(true);
+        auto* page = new TabPage(*m_tabs, spec.frameName);
         m_tabs->addTab(page, QString::fromUtf8(spec.caption));
-        auto& frame = page->addFrame(spec.frameName);
+        QGroupBox& frame = page->frame();
         for (const ValueSpec& value : spec.values) {
             AddValue(frame, value);
         }

@@ -254,8 +254,6 @@ private slots:
         QCOMPARE(ShownWindows<frmDisplay>().size(), 0);
     }
 
-    void aNewMainWindowStartsInItsInitialState() { verifyInitialState(showMainWindow()); }
-
     void theUserClosingTheShownWindowEndsTheProgram_data() {
         QTest::addColumn<bool>("resultWindow");
         QTest::addColumn<bool>("byExit");
@@ -327,12 +325,6 @@ private slots:
         QCOMPARE(m_program.platform.openedAddresses,
                  (QStringList{WebPageAddress(WebPage::HomePage), WebPageAddress(WebPage::FullyBranded),
                               WebPageAddress(WebPage::CoBrand), WebPageAddress(WebPage::CoBrand)}));
-    }
-
-    void theBannerNamesTheWebSite() {
-        const frmMain& main = showMainWindow();
-        QVERIFY(Child<QLabel>(main, "Label61").text().endsWith(WebSiteHost()));
-        QVERIFY(Child<QLabel>(main, "Label61").text().contains(QStringLiteral("discussion board")));
     }
 };
 
