@@ -1,12 +1,9 @@
 #include "SettingCodec.h"
-#include "QtPrinting.h"
+#include "TestOutput.h"
 
 #include <QStringDecoder>
 
 #include <gtest/gtest.h>
-
-#include <cctype>
-#include <string>
 
 namespace seraphel {
 namespace {
@@ -68,15 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         KnownEncoding{"C1 control that Windows-1252 lacks", QStringLiteral(u"\u0080"), QStringLiteral(u"\u201D")},
         KnownEncoding{"one '?' per character beyond 16 bits", QStringLiteral(u"\U0001F47C"), QStringLiteral(u"\u201D")},
         KnownEncoding{"lone surrogate", QString(QChar(0xD83D)), QStringLiteral(u"\u201D")}),
-    [](const ::testing::TestParamInfo<KnownEncoding>& info) {
-        std::string name = info.param.what;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
-            }
-        }
-        return name;
-    });
+    DescribedRowName());
 
 TEST(SettingCodecTest, EveryCodeUpTo170RoundTripsThroughItsShiftedCharacter) {
     if (!HasWindows1252Decoder()) {

@@ -1,26 +1,13 @@
 #include "StoredDate.h"
-#include "QtPrinting.h"
 #include "SettingCodec.h"
+#include "TestOutput.h"
 
 #include <gtest/gtest.h>
-
-#include <cctype>
-#include <string>
 
 namespace seraphel {
 namespace {
 
 const QDate kToday(2026, 12, 7);
-
-std::string TestName(const char* what) {
-    std::string name = what;
-    for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) {
-            c = '_';
-        }
-    }
-    return name;
-}
 
 struct LocaleCase {
     const char* what;
@@ -57,8 +44,7 @@ TEST_P(StoredDateLocaleTest, EveryDayOfSeveralYearsReadsBackThroughTheEncoding) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, StoredDateLocaleTest, ::testing::ValuesIn(kLocales),
-                         [](const ::testing::TestParamInfo<LocaleCase>& info) { return TestName(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Locales, StoredDateLocaleTest, ::testing::ValuesIn(kLocales), DescribedRowName());
 
 struct ReadCase {
     const char* what;
@@ -91,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"forty-nine years ahead", kUs, QStringLiteral("1/1/75"), kToday, QDate(2075, 1, 1)},
                       ReadCase{"two-digit year in a four-digit format", kArabic, QStringLiteral("7/12/26"), kToday,
                                std::nullopt}),
-    [](const ::testing::TestParamInfo<ReadCase>& info) { return TestName(info.param.what); });
+    DescribedRowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Unreadable, StoredDateReadTest,
@@ -118,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"control characters", kUs, QStringLiteral(u"\u0001\u0000\u007F"), kToday, std::nullopt},
                       ReadCase{"only a month name", QLocale::c(), QStringLiteral("Dec"), kToday, std::nullopt},
                       ReadCase{"unknown month name", QLocale::c(), QStringLiteral("7 Dez 2026"), kToday, std::nullopt}),
-    [](const ::testing::TestParamInfo<ReadCase>& info) { return TestName(info.param.what); });
+    DescribedRowName());
 
 TEST(StoredDateTest, VeryLongTextIsNoDate) {
     const QString megabyteOfDigits(1 << 20, QLatin1Char('1'));

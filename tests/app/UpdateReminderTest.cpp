@@ -1,8 +1,8 @@
 #include "UpdateReminder.h"
 #include "FakePlatform.h"
-#include "QtPrinting.h"
 #include "SettingCodec.h"
 #include "StoredDate.h"
+#include "TestOutput.h"
 #include "modHelp.h"
 
 #include <gtest/gtest.h>
@@ -126,22 +126,34 @@ TEST_F(UpdateReminderTest, AReminderRestartsTheFourteenDays) {
     EXPECT_EQ(m_platform.questions.size(), 2);
 }
 
-class UpdateReminderUnreadableTest : public UpdateReminderTest, public ::testing::WithParamInterface<QString> {};
+struct UnreadableCase {
+    const char* what;
+    QString raw; // as the store holds it
+};
+
+class UpdateReminderUnreadableTest : public UpdateReminderTest, public ::testing::WithParamInterface<UnreadableCase> {};
 
 TEST_P(UpdateReminderUnreadableTest, StopsWithoutAskingOrWriting) {
-    storeRaw(GetParam());
+    storeRaw(GetParam().raw);
     check();
-    expectUntouched(GetParam());
+    expectUntouched(GetParam().raw);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, UpdateReminderUnreadableTest,
-    ::testing::Values(EncodeSetting(QStringLiteral("garbage")), EncodeSetting(QStringLiteral("12/7/")),
-                      EncodeSetting(QStringLiteral("12/7")), EncodeSetting(QStringLiteral("2026")),
-                      EncodeSetting(QStringLiteral("12/7/2026 and more")), EncodeSetting(QStringLiteral("07.12.2026")),
-                      EncodeSetting(QString(1 << 20, QLatin1Char('7'))),
-                      EncodeSetting(QStringLiteral("11/20/2026")).repeated(100'000), QStringLiteral("garbage"),
-                      QString(1 << 20, QChar(0x00FF)), QString(1 << 20, QLatin1Char('z'))));
+    ::testing::Values(UnreadableCase{"garbage", EncodeSetting(QStringLiteral("garbage"))},
+                      UnreadableCase{"half a date", EncodeSetting(QStringLiteral("12/7/"))},
+                      UnreadableCase{"no year", EncodeSetting(QStringLiteral("12/7"))},
+                      UnreadableCase{"only a year", EncodeSetting(QStringLiteral("2026"))},
+                      UnreadableCase{"date and more", EncodeSetting(QStringLiteral("12/7/2026 and more"))},
+                      UnreadableCase{"another format", EncodeSetting(QStringLiteral("07.12.2026"))},
+                      UnreadableCase{"a megabyte of digits", EncodeSetting(QString(1 << 20, QLatin1Char('7')))},
+                      UnreadableCase{"a date many times",
+                                     EncodeSetting(QStringLiteral("11/20/2026")).repeated(100'000)},
+                      UnreadableCase{"never encoded text", QStringLiteral("garbage")},
+                      UnreadableCase{"a megabyte of the highest code", QString(1 << 20, QChar(0x00FF))},
+                      UnreadableCase{"a megabyte of letters", QString(1 << 20, QLatin1Char('z'))}),
+    DescribedRowName());
 
 // Formats that write two-digit years: the stored date must read back as this century's, or the
 // question would come at every start.
