@@ -98,10 +98,6 @@ std::vector<Token> Tokenize(const QString& format) {
     return tokens;
 }
 
-std::vector<Token> StoredDateTokens(const QLocale& locale) {
-    return Tokenize(locale.dateFormat(QLocale::ShortFormat));
-}
-
 QLocale::FormatType NameFormat(int width) {
     return width == kShortName ? QLocale::ShortFormat : QLocale::LongFormat;
 }
@@ -171,8 +167,16 @@ int NearestCentury(int twoDigitYear, int currentYear) {
 } // namespace
 
 QString FormatStoredDate(QDate date, const QLocale& locale) {
+    return FormatStoredDateIn(locale.dateFormat(QLocale::ShortFormat), date);
+}
+
+std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today) {
+    return ParseStoredDateIn(locale.dateFormat(QLocale::ShortFormat), text, today);
+}
+
+QString FormatStoredDateIn(const QString& shortDateFormat, QDate date) {
     QString text;
-    for (const Token& token : StoredDateTokens(locale)) {
+    for (const Token& token : Tokenize(shortDateFormat)) {
         switch (token.field) {
         case Field::Literal:
             text += token.literal;
@@ -195,13 +199,13 @@ QString FormatStoredDate(QDate date, const QLocale& locale) {
     return text;
 }
 
-std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today) {
+std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QString& text, QDate today) {
     TextCursor cursor(text);
     int year = 0;
     int month = 0;
     int day = 0;
     bool twoDigitYear = false;
-    for (const Token& token : StoredDateTokens(locale)) {
+    for (const Token& token : Tokenize(shortDateFormat)) {
         const QLocale::FormatType names = NameFormat(token.width);
         bool read = false;
         switch (token.field) {

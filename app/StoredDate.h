@@ -21,4 +21,9 @@ QString FormatStoredDate(QDate date, const QLocale& locale);
 // puts the date nearest to today. Anything else, however long or strange, is no date.
 std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today);
 
+// The same for a short date format given as a Qt date format string ("M/d/yy", "ddd dd.MM.yyyy",
+// 'quoted' literal text), as a system may be set up to use.
+QString FormatStoredDateIn(const QString& shortDateFormat, QDate date);
+std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QString& text, QDate today);
+
 } // namespace seraphel
