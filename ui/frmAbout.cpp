@@ -25,7 +25,15 @@ constexpr char kDescription[] =
 constexpr char kOffer[] = "Home Business Opportunity. Start your own Internet business and make money online. Get "
                           "this software fully branded for your website.";
 
-// Positions and sizes in twips, as the box was designed.
+// Positions and sizes are in twips, as the box was designed.
+constexpr int kClientWidth = 6495;
+constexpr int kClientHeight = 4080;
+constexpr int kMargin = 120;
+constexpr QRect kOkButton{5040, 3600, 1260, 345};
+// The links are as high as designed and end where OK ends, one right-hand edge below the texts.
+constexpr int kLinkHeight = 195;
+constexpr int kLinkRight = kOkButton.x() + kOkButton.width();
+
 struct TextLabel {
     const char* objectName;
     const char* text;
@@ -36,13 +44,10 @@ struct TextLabel {
 
 constexpr std::array<TextLabel, 3> kTextLabels{{
     {"Label2", build::kWindowCaption, 960, 270, 2715, 240, 9.75, true},
-    {"Label1", kDescription, 120, 690, 6345, 1575, 8.25, false},
+    {"Label1", kDescription, kMargin, 690, kClientWidth - 2 * kMargin, 1575, 8.25, false},
     {"Label3", kOffer, 150, 2535, 6165, 675, 8.25, true},
 }};
 
-constexpr int kClientWidth = 6495;
-constexpr int kClientHeight = 4080;
-constexpr int kMargin = 120;
 constexpr int kIconSize = 32; // pixels
 constexpr std::array<const char*, 2> kIconFiles{{":/icons/seraphel-32.png", ":/icons/seraphel-64.png"}};
 
@@ -63,8 +68,7 @@ void AddIcon(QWidget& box) {
     }
     auto* picture = new QLabel(&box);
     picture->setObjectName(QStringLiteral("picIcon"));
-    picture->setGeometry(theme::Twips(240), theme::Twips(150), kIconSize, kIconSize);
-    // Until the icon is built in, the picture stays empty rather than failing.
+    picture->setGeometry(theme::Twips(240), theme::Twips(90), kIconSize, kIconSize);
     picture->setPixmap(icon.pixmap(QSize(kIconSize, kIconSize), box.devicePixelRatioF()));
 }
 
@@ -73,7 +77,8 @@ void AddSeparator(QWidget& box) {
     line->setObjectName(QStringLiteral("Line2"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(theme::TwipsRect(kMargin, 555, kClientWidth - 2 * kMargin, 30));
+    // Under the icon and the title, above the paragraph.
+    line->setGeometry(theme::TwipsRect(kMargin, 615, kClientWidth - 2 * kMargin, 30));
 }
 
 void AddTextLabels(QWidget& box) {
@@ -101,15 +106,13 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent)
     AddIcon(*this);
     AddTextLabels(*this);
     AddSeparator(*this);
-    addLink("lblHomePage", QStringLiteral("Click here to visit ") + WebSiteHost(),
-            theme::TwipsRect(2400, 2303, 4050, 195), &frmAbout::lblHomePage_Click);
-    addLink("lblCobrand", QStringLiteral("Click here for more details."), theme::TwipsRect(4080, 3240, 2355, 195),
-            &frmAbout::lblCobrand_Click);
+    addLink("lblHomePage", QStringLiteral("Click here to visit ") + WebSiteHost(), 2303, &frmAbout::lblHomePage_Click);
+    addLink("lblCobrand", QStringLiteral("Click here for more details."), 3240, &frmAbout::lblCobrand_Click);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setFont(theme::VerdanaFont(8.25, true));
-    ok->setGeometry(theme::TwipsRect(5040, 3600, 1260, 345));
+    ok->setGeometry(theme::TwipsRect(kOkButton.x(), kOkButton.y(), kOkButton.width(), kOkButton.height()));
     // Enter presses OK as the default button; Esc rejects the box, which closes it the same way.
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -127,8 +130,7 @@ void frmAbout::lblCobrand_Click() {
     OpenWebPage(m_platform, WebPage::FullyBranded);
 }
 
-void frmAbout::addLink(const char* objectName, const QString& text, const QRect& designed,
-                       void (frmAbout::*handler)()) {
+void frmAbout::addLink(const char* objectName, const QString& text, int top, void (frmAbout::*handler)()) {
     auto* link = new LinkLabel(text, this);
     link->setObjectName(QString::fromLatin1(objectName));
     QFont font = theme::VerdanaFont(8.25);
@@ -137,11 +139,10 @@ void frmAbout::addLink(const char* objectName, const QString& text, const QRect&
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, theme::kValueText);
     link->setPalette(palette);
-    // The link is as wide as its text, so only the text is clickable; a text wider than the
-    // designed box (another font, a longer web address) moves left to stay inside the box.
-    const QSize size = link->sizeHint().expandedTo(QSize(0, designed.height()));
-    const int rightLimit = width() - theme::Twips(kMargin) - size.width();
-    link->setGeometry(QRect(QPoint(std::min(designed.left(), rightLimit), designed.top()), size));
+    // As wide as its text, so that only the text is clickable; a long web address grows to the left.
+    const QSize size = link->sizeHint().expandedTo(QSize(0, theme::Twips(kLinkHeight)));
+    const int left = std::max(theme::Twips(kMargin), theme::Twips(kLinkRight) - size.width());
+    link->setGeometry(QRect(QPoint(left, theme::Twips(top)), size));
     connect(link, &LinkLabel::clicked, this, handler);
 }
 

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-class QRect;
-
 namespace seraphel {
 
 class LinkLabel;
@@ -23,7 +21,7 @@ public:
     void lblCobrand_Click();
 
 private:
-    void addLink(const char* objectName, const QString& text, const QRect& designed, void (frmAbout::*handler)());
+    void addLink(const char* objectName, const QString& text, int top, void (frmAbout::*handler)());
 
     Platform& m_platform;
 };
