@@ -73,14 +73,10 @@ QStringList Describe(const QList<QAction*>& actions) {
     return items;
 }
 
-void ShowActive(QWidget& widget) {
+[[nodiscard]] bool ShowActive(QWidget& widget) {
     widget.show();
     widget.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&widget));
-}
-
-frmAbout* FindAboutBox(const QWidget& window) {
-    return window.findChild<frmAbout*>();
+    return QTest::qWaitForWindowActive(&widget);
 }
 
 } // namespace
@@ -140,7 +136,7 @@ void HelpMenusTest::controlsOpenTheirPageEachTime() {
     QFETCH(QString, objectName);
     QFETCH(QString, address);
     const auto window = MakeHost(m_fake, host);
-    ShowActive(*window);
+    QVERIFY(ShowActive(*window));
 
     QVERIFY(test::TriggerControl(*window, objectName));
     QCOMPARE(m_fake.openedAddresses, QStringList{address});
@@ -174,7 +170,7 @@ void HelpMenusTest::menusFollowTheFileMenu() {
     QFETCH(HelpMenuVariant, variant);
     QFETCH(QStringList, helpItems);
     const auto window = MakeWindow(m_fake, variant);
-    ShowActive(*window);
+    QVERIFY(ShowActive(*window));
     QMenuBar& bar = *window->menuBar();
 
     const QList<QAction*> topLevel = bar.actions();
@@ -248,7 +244,7 @@ void HelpMenusTest::accessKeysChooseTheirItem() {
     QFETCH(QString, page);
     QFETCH(bool, aboutShown);
     const auto window = MakeWindow(m_fake, variant);
-    ShowActive(*window);
+    QVERIFY(ShowActive(*window));
 
     QTest::keyClick(window.get(), barKey, Qt::AltModifier);
     if (menuKey != 0) {
@@ -273,7 +269,7 @@ void HelpMenusTest::aboutItemShowsAFreshBoxOverTheWindow_data() {
 void HelpMenusTest::aboutItemShowsAFreshBoxOverTheWindow() {
     QFETCH(HelpMenuVariant, variant);
     const auto window = MakeWindow(m_fake, variant);
-    ShowActive(*window);
+    QVERIFY(ShowActive(*window));
     const auto* input = qobject_cast<QLineEdit*>(window->centralWidget());
     const QStringList menusBefore = Captions(window->menuBar()->actions());
 
@@ -284,7 +280,7 @@ void HelpMenusTest::aboutItemShowsAFreshBoxOverTheWindow() {
 
     QCOMPARE(m_fake.modalDialogs, (QStringList{QStringLiteral("frmAbout"), QStringLiteral("frmAbout")}));
     QCOMPARE(owners, (QList<const QWidget*>{window.get(), window.get()}));
-    QVERIFY(FindAboutBox(*window) == nullptr); // gone once closed: the next showing starts afresh
+    QVERIFY(window->findChild<frmAbout*>() == nullptr); // gone once closed: the next showing starts afresh
     QVERIFY(m_fake.openedAddresses.isEmpty());
     QVERIFY(window->isVisible());
     QCOMPARE(input->text(), QStringLiteral("Gabriel"));
@@ -294,7 +290,7 @@ void HelpMenusTest::aboutItemShowsAFreshBoxOverTheWindow() {
 void HelpMenusTest::aboutBoxBlocksTheWindowUntilClosed() {
     QtPlatform platform; // its runModal really waits for the box
     const auto window = MakeWindow(platform, HelpMenuVariant::MainWindow);
-    ShowActive(*window);
+    QVERIFY(ShowActive(*window));
 
     QString modalName;
     const QWidget* modalOwner = nullptr;
@@ -437,7 +433,7 @@ void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape() {
     QFETCH(int, key);
     QFETCH(int, result);
     frmAbout box(m_fake, nullptr);
-    ShowActive(box);
+    QVERIFY(ShowActive(box));
 
     if (key == 0) {
         QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
@@ -451,7 +447,7 @@ void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape() {
 
 void HelpMenusTest::linksIgnoreOtherMouseButtons() {
     frmAbout box(m_fake, nullptr);
-    ShowActive(box);
+    QVERIFY(ShowActive(box));
     for (const auto& trigger : test::kAboutBoxPageTriggers) {
         auto* link = box.findChild<QLabel*>(QString::fromLatin1(trigger.objectName));
         QVERIFY(link != nullptr);
