@@ -1,6 +1,7 @@
 #include "frmSave.h"
 
 #include "BuildInfo.h"
+#include "LinkLabel.h"
 #include "Platform.h"
 #include "ReportComposer.h"
 #include "ReportPrinter.h"
@@ -11,43 +12,18 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QTextEdit>
 
-#include <functional>
+#include <algorithm>
 
 namespace seraphel {
 namespace {
 
 constexpr QColor kLabelText{255, 255, 255};
-
-// A label that opens a page when clicked, as a link would.
-class LinkLabel final : public QLabel {
-public:
-    LinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
-        : QLabel(text, parent)
-        , m_onClick(std::move(onClick)) {
-        QFont font = theme::VerdanaFont(8.25, true);
-        font.setUnderline(true);
-        setFont(font);
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            m_onClick();
-        }
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
 
 // A one-line label set at its design place but wider than designed: keeps its centre and
 // grows to show all of its text, within the window.
@@ -58,14 +34,6 @@ void WidenToText(QLabel& label, int windowWidth) {
     }
     const int left = std::clamp(label.geometry().center().x() - width / 2, 0, windowWidth - width);
     label.setGeometry(left, label.y(), width, label.height());
-}
-
-QPushButton* Button(const QString& caption, const QFont& font, const QRect& geometry, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setFont(font);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
 }
 
 // Writes the whole file or leaves whatever the path held before untouched.
@@ -100,16 +68,10 @@ void frmSave::createControls() {
     setPalette(colors);
     setAutoFillBackground(true);
 
-    Label14 = new LinkLabel(
-        QStringLiteral("Share your angel stories in our Discussion Forum"), [this] { Label14_Click(); }, this);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setGeometry(theme::TwipsRect(1440, 0, 4830, 195));
-
-    Label1 = new LinkLabel(
-        QStringLiteral("Click Here To Visit ") + WebSiteHost() + QStringLiteral(" Now"), [this] { Label1_Click(); },
-        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(theme::TwipsRect(1620, 180, 4470, 195));
+    Label14 = addLink("Label14", QStringLiteral("Share your angel stories in our Discussion Forum"),
+                      theme::TwipsRect(1440, 0, 4830, 195), &frmSave::Label14_Click);
+    Label1 = addLink("Label1", QStringLiteral("Click Here To Visit ") + WebSiteHost() + QStringLiteral(" Now"),
+                     theme::TwipsRect(1620, 180, 4470, 195), &frmSave::Label1_Click);
 
     RTB = new QTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -127,22 +89,16 @@ void frmSave::createControls() {
 
     QFont saveFont = theme::VerdanaFont(8.25, true);
     saveFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    cmdSave = Button(QStringLiteral("&Save"), saveFont, theme::TwipsRect(5400, 6570, 1125, 345), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    cmdSave = addButton("cmdSave", QStringLiteral("&Save"), saveFont, theme::TwipsRect(5400, 6570, 1125, 345),
+                        &frmSave::cmdSave_Click);
+    cmdPrint = addButton("cmdPrint", QStringLiteral("&Print"), theme::VerdanaFont(8.25, true),
+                         theme::TwipsRect(6555, 6570, 1125, 345), &frmSave::cmdPrint_Click);
 
-    cmdPrint =
-        Button(QStringLiteral("&Print"), theme::VerdanaFont(8.25, true), theme::TwipsRect(6555, 6570, 1125, 345), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
-
-    Label10 = new LinkLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."),
-        [this] { Label10_Click(); }, this);
-    Label10->setObjectName(QStringLiteral("Label10"));
-    Label10->setGeometry(theme::TwipsRect(30, 6960, 7665, 615));
+    Label10 = addLink("Label10",
+                      QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                     "online. Get this software fully branded for your website. Click here for more "
+                                     "details."),
+                      theme::TwipsRect(30, 6960, 7665, 615), &frmSave::Label10_Click);
     Label10->setWordWrap(true);
     Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -152,6 +108,28 @@ void frmSave::createControls() {
     }
     setTabOrder(RTB, cmdSave);
     setTabOrder(cmdSave, cmdPrint);
+}
+
+QLabel* frmSave::addLink(const char* name, const QString& text, const QRect& geometry, void (frmSave::*handler)()) {
+    auto* link = new LinkLabel(text, this);
+    link->setObjectName(QString::fromLatin1(name));
+    QFont font = theme::VerdanaFont(8.25, true);
+    font.setUnderline(true);
+    link->setFont(font);
+    link->setGeometry(geometry);
+    connect(link, &LinkLabel::clicked, this, handler);
+    return link;
+}
+
+QPushButton* frmSave::addButton(const char* name, const QString& caption, const QFont& font, const QRect& geometry,
+                                void (frmSave::*handler)()) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(font);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
 }
 
 void frmSave::Form_Load(const ReportFields& fields) {

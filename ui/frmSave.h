@@ -39,6 +39,9 @@ protected:
 
 private:
     void createControls();
+    QLabel* addLink(const char* name, const QString& text, const QRect& geometry, void (frmSave::*handler)());
+    QPushButton* addButton(const char* name, const QString& caption, const QFont& font, const QRect& geometry,
+                           void (frmSave::*handler)());
     void Form_Load(const ReportFields& fields);
     void Form_Unload();
 
