@@ -35,6 +35,7 @@ public:
     LinkHandler(QTextEdit* box, QWidget* owner, Platform& platform)
         : QObject(owner ? static_cast<QObject*>(owner) : box)
         , m_box(box)
+        , m_viewport(box->viewport())
         , m_platform(platform)
         , m_hadMouseTracking(box->viewport()->hasMouseTracking()) {
         connect(box, &QTextEdit::textChanged, this, &LinkHandler::detectLinks);
@@ -60,20 +61,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (m_box && watched == m_box->viewport()) {
-            if (event->type() == QEvent::MouseMove) {
-                const auto* move = static_cast<QMouseEvent*>(event);
-                m_box->viewport()->setCursor(linkAt(move->position().toPoint()) ? Qt::PointingHandCursor
-                                                                                : NormalCursor());
-            } else if (event->type() == QEvent::MouseButtonPress) {
-                const auto* press = static_cast<QMouseEvent*>(event);
-                if (press->button() == Qt::LeftButton) {
-                    if (const auto link = linkAt(press->position().toPoint())) {
-                        // The whole link, however long: a clipped address opens another page.
-                        m_platform.openWebAddress(
-                            WebAddressForLink(Selecting(m_box->document(), *link).selectedText()));
-                    }
-                }
+        // Only the mouse is of interest, and the box is looked at no sooner: while the box is
+        // being destroyed, its viewport still sends events of other kinds through here.
+        const auto type = event->type();
+        if ((type == QEvent::MouseMove || type == QEvent::MouseButtonPress) && watched == m_viewport && m_box) {
+            const auto& mouse = static_cast<const QMouseEvent&>(*event);
+            const auto link = linkAt(mouse.position().toPoint());
+            if (type == QEvent::MouseMove) {
+                m_box->viewport()->setCursor(link ? Qt::PointingHandCursor : NormalCursor());
+            } else if (link && mouse.button() == Qt::LeftButton) {
+                // The whole link, however long: a clipped address opens another page.
+                m_platform.openWebAddress(WebAddressForLink(Selecting(m_box->document(), *link).selectedText()));
             }
         }
         return false; // the box goes on with the event as if nothing had watched it
@@ -121,6 +119,7 @@ private:
     }
 
     QPointer<QTextEdit> m_box;
+    const QObject* m_viewport; // compared with, never used: it may be on its way out
     Platform& m_platform;
     bool m_hadMouseTracking;
     QList<DocumentLink> m_links;
