@@ -1,5 +1,6 @@
 #include "ReportComposer.h"
 
+#include <QColor>
 #include <QRegularExpression>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -40,6 +41,7 @@ constexpr std::array<RunEntry, 21> kRuns{{
     {RunStyle::Value, nullptr, &ReportFields::txtAngelDescriptionBySunSign},
 }};
 
+// Colour and heading emphasis of each style; font and size stay the box's own.
 struct StyleEntry {
     RunStyle style;
     QColor color;
@@ -47,14 +49,25 @@ struct StyleEntry {
 };
 
 constexpr std::array<StyleEntry, 3> kStyles{{
-    {RunStyle::Heading, kHeadingColor, QFont::Bold},
-    {RunStyle::Caption, kCaptionColor, QFont::Normal},
-    {RunStyle::Value, kValueColor, QFont::Normal},
+    {RunStyle::Heading, QColor(128, 0, 0), QFont::Bold},   // dark red
+    {RunStyle::Caption, QColor(0, 128, 0), QFont::Normal}, // green
+    {RunStyle::Value, QColor(0, 0, 255), QFont::Normal},   // light blue
 }};
 
 // Headings and values end their line and leave a blank one; a caption shares its line
 // with the value after it.
 constexpr QLatin1StringView kBlankLineAfter("\r\n\r\n");
+
+QTextCharFormat RunFormat(RunStyle style) {
+    QTextCharFormat format;
+    for (const auto& entry : kStyles) {
+        if (entry.style == style) {
+            format.setForeground(entry.color);
+            format.setFontWeight(entry.weight);
+        }
+    }
+    return format;
+}
 
 } // namespace
 
@@ -69,17 +82,6 @@ QList<ReportRun> ReportRuns(const ReportFields& fields) {
         }
     }
     return runs;
-}
-
-QTextCharFormat RunFormat(RunStyle style) {
-    QTextCharFormat format;
-    for (const auto& entry : kStyles) {
-        if (entry.style == style) {
-            format.setForeground(entry.color);
-            format.setFontWeight(entry.weight);
-        }
-    }
-    return format;
 }
 
 void ComposeReport(QTextCursor& cursor, const ReportFields& fields) {

@@ -5,11 +5,9 @@
 
 #include "ReportFields.h"
 
-#include <QColor>
 #include <QList>
 #include <QString>
 
-class QTextCharFormat;
 class QTextCursor;
 
 namespace seraphel {
@@ -21,15 +19,8 @@ struct ReportRun {
     QString text; // with its CR LF pairs
 };
 
-inline constexpr QColor kHeadingColor{128, 0, 0}; // dark red
-inline constexpr QColor kCaptionColor{0, 128, 0}; // green
-inline constexpr QColor kValueColor{0, 0, 255};   // light blue
-
 // The runs of the report for these fields, in document order.
 QList<ReportRun> ReportRuns(const ReportFields& fields);
-
-// Colour and heading emphasis (bold) of a style; font and size stay the box's own.
-QTextCharFormat RunFormat(RunStyle style);
 
 // Inserts every run at the cursor, which ends after the last one.
 void ComposeReport(QTextCursor& cursor, const ReportFields& fields);
