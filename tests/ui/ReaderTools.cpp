@@ -167,7 +167,15 @@ QList<ColorRun> UnrtfColorRuns(const QString& rtfPath) {
 }
 
 char* toString(const BoldRun& run) {
-    return QTest::toString(QStringLiteral("%1\"%2\"").arg(run.bold ? QStringLiteral("bold ") : QString(), run.text));
+    return toString(BoldParagraph{run});
+}
+
+char* toString(const BoldParagraph& paragraph) {
+    QStringList runs;
+    for (const BoldRun& run : paragraph) {
+        runs.append(QStringLiteral("%1\"%2\"").arg(run.bold ? QStringLiteral("bold ") : QString(), run.text));
+    }
+    return QTest::toString(runs.join(QStringLiteral(", ")));
 }
 
 char* toString(const ColorRun& run) {

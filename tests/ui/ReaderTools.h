@@ -38,6 +38,7 @@ QList<ColorRun> UnrtfColorRuns(const QString& rtfPath);
 QList<ColorRun> DocumentColorRuns(const QTextDocument& document);
 
 char* toString(const BoldRun& run);
+char* toString(const BoldParagraph& paragraph);
 char* toString(const ColorRun& run);
 
 } // namespace seraphel::test
