@@ -229,7 +229,5 @@ void ReportComposerTest::leavesTheCursorAtTheEnd() {
 
 } // namespace seraphel
 
-Q_DECLARE_METATYPE(seraphel::ReportFields)
-
 QTEST_MAIN(seraphel::ReportComposerTest)
 #include "ReportComposerTest.moc"
