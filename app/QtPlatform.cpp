@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -31,17 +32,25 @@ QString ApplicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+// A Windows message box breaks the line at a lone CR; a Qt label would run the two lines
+// together, so the box gets a line feed there. The callers' text stays as it is.
+QString WithLineBreaks(QString text) {
+    static const QRegularExpression loneCarriageReturn(QStringLiteral("\r(?!\n)"));
+    return text.replace(loneCarriageReturn, QStringLiteral("\n"));
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showInformation(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, ProgramTitle(), text);
+    QMessageBox::information(parent, ProgramTitle(), WithLineBreaks(text));
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, ProgramTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Information, ProgramTitle(), WithLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
+                    parent);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -76,7 +85,14 @@ bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectio
 
 QSettings& QtPlatform::settings() {
     if (!m_settings) {
-        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName());
+        // The application name as both organisation and application: the registry key
+        // HKEY_CURRENT_USER\Software\<name>\<name> with one subkey per section on Windows,
+        // ~/.config/<name>/<name>.conf elsewhere. An organisation alone would put the values
+        // under "OrganizationDefaults" on Windows.
+        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName(),
+                                                 ApplicationName());
+        // Only the user's own store: no system-wide file or machine key is read.
+        m_settings->setFallbacksEnabled(false);
     }
     return *m_settings;
 }

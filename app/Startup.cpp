@@ -1,6 +1,6 @@
 #include "Startup.h"
 
-#include "ClickableLabel.h"
+#include "LinkLabel.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "PromoBands.h"

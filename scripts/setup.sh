@@ -14,6 +14,8 @@ packages=(
     clang libclang-rt-dev
     # packaging checks
     dpkg-dev file desktop-file-utils appstream lintian
+    # handing web pages to the browser
+    xdg-utils
 )
 
 missing=()

@@ -41,6 +41,13 @@ void SetUpLabel(QLabel& label, const QString& text, const QColor& colour) {
     SetTextColour(label, colour);
 }
 
+QLabel& AddLabel(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
+                 const QColor& colour) {
+    auto& label = Add<QLabel>(container, objectName, geometry);
+    SetUpLabel(label, text, colour);
+    return label;
+}
+
 QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
     auto& frame = Add<QGroupBox>(container, objectName, geometry);
     frame.setTitle(caption);

@@ -8,14 +8,18 @@
 #include <QString>
 #include <QWidget>
 
+#include <utility>
+
 class QGroupBox;
 class QPushButton;
 
 namespace seraphel::controls {
 
-// A child of the container, with its object name and fixed geometry (logical pixels).
-template <typename Widget> Widget& Add(QWidget& container, const char* objectName, const QRect& geometry) {
-    auto* widget = new Widget(&container);
+// A child of the container, with its object name and fixed geometry (logical pixels); any
+// further arguments go to the widget's constructor before its parent.
+template <typename Widget, typename... Arguments>
+Widget& Add(QWidget& container, const char* objectName, const QRect& geometry, Arguments&&... arguments) {
+    auto* widget = new Widget(std::forward<Arguments>(arguments)..., &container);
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(geometry);
     return *widget;
@@ -29,13 +33,8 @@ void SetBackground(QWidget& widget, const QColor& colour);
 // Shows the text as plain text (& shows as itself), top-left aligned, in the colour.
 void SetUpLabel(QLabel& label, const QString& text, const QColor& colour);
 
-template <typename Label = QLabel>
-Label& AddLabel(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
-                const QColor& colour) {
-    auto& label = Add<Label>(container, objectName, geometry);
-    SetUpLabel(label, text, colour);
-    return label;
-}
+QLabel& AddLabel(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
+                 const QColor& colour);
 // A frame with an etched border and an optional caption in white.
 QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption = {});
 // A command button with the grey face and bold caption; & marks the access key.

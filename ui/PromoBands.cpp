@@ -1,7 +1,7 @@
 #include "PromoBands.h"
 
-#include "ClickableLabel.h"
 #include "Controls.h"
+#include "LinkLabel.h"
 #include "Theme.h"
 #include "modHelp.h"
 
@@ -24,18 +24,19 @@ QGroupBox& AddBand(QWidget& container, const char* objectName, const QRect& geom
     return band;
 }
 
-ClickableLabel& AddPromotion(QGroupBox& band, const char* objectName, QRect geometry, const QString& text,
-                             const QColor& colour, Qt::Alignment alignment) {
+LinkLabel& AddPromotion(QGroupBox& band, const char* objectName, QRect geometry, const QString& text,
+                        const QColor& colour, Qt::Alignment alignment) {
     // The band cuts off whatever of the label lies outside it: fit the text to what is seen.
     geometry = geometry.intersected(QRect(QPoint(0, 0), band.size()));
-    auto& label = controls::AddLabel<ClickableLabel>(band, objectName, geometry, text, colour);
+    auto& label = controls::Add<LinkLabel>(band, objectName, geometry, text);
+    controls::SetUpLabel(label, text, colour);
     label.setAlignment(alignment | Qt::AlignTop);
     controls::ShrinkFontToFit(label);
     return label;
 }
 
 // The two offers lie on one another; each hides the one behind it.
-ClickableLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayout& layout, const char* text) {
+LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayout& layout, const char* text) {
     auto& offer = AddPromotion(band, objectName, layout.brandLabels, QString::fromUtf8(text), theme::kPromotionText,
                                layout.brandAlignment);
     controls::SetBackground(offer, theme::kBandBackground);
@@ -58,9 +59,9 @@ PromoBands::PromoBands(QWidget& client, Platform& platform, const PromoBandLayou
     // Created last, so it lies in front until start-up draws which one to show.
     m_lblFullBrand = &AddOffer(*m_bottomBand, "lblFullBrand", layout, kFullBrandText);
 
-    connect(&banner, &ClickableLabel::clicked, this, &PromoBands::Label61_Click);
-    connect(m_lblCobrand, &ClickableLabel::clicked, this, &PromoBands::lblCobrand_Click);
-    connect(m_lblFullBrand, &ClickableLabel::clicked, this, &PromoBands::lblFullBrand_Click);
+    connect(&banner, &LinkLabel::clicked, this, &PromoBands::Label61_Click);
+    connect(m_lblCobrand, &LinkLabel::clicked, this, &PromoBands::lblCobrand_Click);
+    connect(m_lblFullBrand, &LinkLabel::clicked, this, &PromoBands::lblFullBrand_Click);
 }
 
 void PromoBands::Label61_Click() {

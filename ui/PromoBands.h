@@ -12,7 +12,7 @@ class QWidget;
 
 namespace seraphel {
 
-class ClickableLabel;
+class LinkLabel;
 class Platform;
 
 // Where the window puts the bands and labels, in logical pixels, each relative to its container.
@@ -34,8 +34,8 @@ public:
     PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout);
 
     QGroupBox& bottomBand() const { return *m_bottomBand; } // the result window adds its buttons here
-    ClickableLabel& lblCobrand() const { return *m_lblCobrand; }
-    ClickableLabel& lblFullBrand() const { return *m_lblFullBrand; }
+    LinkLabel& lblCobrand() const { return *m_lblCobrand; }
+    LinkLabel& lblFullBrand() const { return *m_lblFullBrand; }
 
     void Label61_Click();
     void lblCobrand_Click();
@@ -44,8 +44,8 @@ public:
 private:
     Platform& m_platform;
     QGroupBox* m_bottomBand;
-    ClickableLabel* m_lblCobrand;
-    ClickableLabel* m_lblFullBrand;
+    LinkLabel* m_lblCobrand;
+    LinkLabel* m_lblFullBrand;
 };
 
 } // namespace seraphel

@@ -2,8 +2,8 @@
 // shown after the random seed, the draw that brings a promotional label to the front, and
 // ShutdownAll.
 #include "Startup.h"
-#include "ClickableLabel.h"
 #include "FakePlatform.h"
+#include "LinkLabel.h"
 #include "PromoBands.h"
 #include "Session.h"
 #include "WindowTesting.h"

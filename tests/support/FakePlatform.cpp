@@ -20,6 +20,7 @@ bool FakePlatform::askYesNo(QWidget* parent, const QString& text) {
 
 void FakePlatform::openWebAddress(const QString& address) {
     openedAddresses.append(address);
+    settingWritesAtOpen.append(settingWrites);
 }
 
 void FakePlatform::runModal(QDialog& dialog) {

@@ -23,7 +23,8 @@ public:
     QList<Message> informationMessages;
     QList<Message> questions;
     QStringList openedAddresses;
-    QStringList modalDialogs; // object names, in the order shown
+    QList<int> settingWritesAtOpen; // settingWrites when each address was opened
+    QStringList modalDialogs;       // object names, in the order shown
     QList<SaveFileRequest> saveRequests;
     QList<bool> printRequests; // whether the selection option was offered
     int settingWrites = 0;

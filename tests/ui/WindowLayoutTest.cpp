@@ -62,7 +62,7 @@ const QString kFullBrand = QStringLiteral(
 
 const Placed kMainControls[] = {
     {"Frame4", "client", "QGroupBox", QString(), {20, 0, 7920, 615}},
-    {"Label61", "Frame4", "seraphel::ClickableLabel", QString(), {100, 120, 7680, 495}}, // as far as the band shows
+    {"Label61", "Frame4", "seraphel::LinkLabel", QString(), {100, 120, 7680, 495}}, // as far as the band shows
     {"Label3",
      "client",
      "QLabel",
@@ -88,17 +88,17 @@ const Placed kMainControls[] = {
      QStringLiteral("Find My &Guardian Angel "),
      {120, 2160, 7695, 495}},
     {"Frame5", "client", "QGroupBox", QString(), {20, 4275, 7920, 975}},
-    {"lblCobrand", "Frame5", "seraphel::ClickableLabel", kCobrand, {503, 240, 6945, 615}},
-    {"lblFullBrand", "Frame5", "seraphel::ClickableLabel", kFullBrand, {503, 240, 6945, 615}},
+    {"lblCobrand", "Frame5", "seraphel::LinkLabel", kCobrand, {503, 240, 6945, 615}},
+    {"lblFullBrand", "Frame5", "seraphel::LinkLabel", kFullBrand, {503, 240, 6945, 615}},
 };
 
 const Placed kDisplayControls[] = {
     {"Frame4", "client", "QGroupBox", QString(), {0, 0, 6495, 615}},
-    {"Label61", "Frame4", "seraphel::ClickableLabel", QString(), {120, 120, 6360, 495}},
+    {"Label61", "Frame4", "seraphel::LinkLabel", QString(), {120, 120, 6360, 495}},
     {"SSTab1", "client", "QTabWidget", QString(), {0, 675, 6495, 3360}},
     {"Frame5", "client", "QGroupBox", QString(), {0, 4000, 6495, 1140}},
-    {"lblCobrand", "Frame5", "seraphel::ClickableLabel", kCobrand, {120, 165, 4665, 855}},
-    {"lblFullBrand", "Frame5", "seraphel::ClickableLabel", kFullBrand, {120, 165, 4665, 855}},
+    {"lblCobrand", "Frame5", "seraphel::LinkLabel", kCobrand, {120, 165, 4665, 855}},
+    {"lblFullBrand", "Frame5", "seraphel::LinkLabel", kFullBrand, {120, 165, 4665, 855}},
     {"cmdFindGurdianAngel", "Frame5", "QPushButton", QStringLiteral("&Back"), {5400, 200, 975, 375}},
     {"cmdPrint", "Frame5", "QPushButton", QStringLiteral("&Print"), {5400, 640, 975, 375}},
     {"Frame1", nullptr, "QGroupBox", QString(), {0, 0, 6255, 2895}},

@@ -1,0 +1,254 @@
+#include "StoredDate.h"
+
+#include "SettingCodec.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace seraphel {
+namespace {
+
+enum class Field { Literal, Day, Weekday, Month, Year };
+
+constexpr int kTwoDigits = 2;
+constexpr int kFourDigits = 4;
+constexpr int kShortName = 3; // "ddd", "MMM"
+constexpr int kLongName = 4;  // "dddd", "MMMM"
+constexpr int kDaysInWeek = 7;
+constexpr int kMonthsInYear = 12;
+constexpr int kYearsInCentury = 100;
+constexpr QChar kQuote = u'\'';
+
+struct Token {
+    Field field;
+    // Day and Month: the number of pattern letters (1 or 2 digits, 3 or 4 for a name);
+    // Weekday: 3 or 4; Year: 2 or 4, as the locale writes it.
+    int width = 0;
+    QString literal;
+};
+
+struct FieldLetter {
+    QChar letter;
+    Field field;
+};
+
+constexpr std::array<FieldLetter, 3> kFieldLetters{{
+    {u'd', Field::Day},
+    {u'M', Field::Month},
+    {u'y', Field::Year},
+}};
+
+Token FieldToken(Field field, int run) {
+    if (field == Field::Day && run >= kShortName) {
+        return {Field::Weekday, std::min(run, kLongName), {}};
+    }
+    if (field == Field::Year) {
+        return {Field::Year, run == kTwoDigits ? kTwoDigits : kFourDigits, {}};
+    }
+    return {field, std::min(run, kLongName), {}};
+}
+
+// A literal that the setting encoding would lose is dropped here, so the text written is the
+// text read back.
+void AppendLiteral(std::vector<Token>& tokens, QChar character) {
+    const QString text(character);
+    if (DecodeSetting(EncodeSetting(text)) != text) {
+        return;
+    }
+    if (!tokens.empty() && tokens.back().field == Field::Literal) {
+        tokens.back().literal += character;
+    } else {
+        tokens.push_back({Field::Literal, 0, text});
+    }
+}
+
+// Splits a Qt date format into its fields and literal text ('quoted' text is literal, '' a quote).
+std::vector<Token> Tokenize(const QString& format) {
+    std::vector<Token> tokens;
+    bool quoted = false;
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar character = format.at(i);
+        if (character == kQuote) {
+            const bool doubled = i + 1 < format.size() && format.at(i + 1) == kQuote;
+            if (doubled) {
+                AppendLiteral(tokens, kQuote);
+            } else {
+                quoted = !quoted;
+            }
+            i += doubled ? 2 : 1;
+            continue;
+        }
+        const auto letter = std::find_if(kFieldLetters.begin(), kFieldLetters.end(),
+                                         [character](const FieldLetter& entry) { return entry.letter == character; });
+        if (quoted || letter == kFieldLetters.end()) {
+            AppendLiteral(tokens, character);
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == character) {
+            ++run;
+        }
+        tokens.push_back(FieldToken(letter->field, static_cast<int>(run)));
+        i += run;
+    }
+    return tokens;
+}
+
+QLocale::FormatType NameFormat(int width) {
+    return width == kShortName ? QLocale::ShortFormat : QLocale::LongFormat;
+}
+
+bool IsName(const Token& token) {
+    return token.width >= kShortName;
+}
+
+QString Number(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
+
+// Names are the C locale's: English, in ASCII, the same on every system.
+const QLocale& NameLocale() {
+    static const QLocale names = QLocale::c();
+    return names;
+}
+
+class TextCursor final {
+public:
+    explicit TextCursor(QStringView text)
+        : m_text(text) {}
+
+    bool atEnd() const { return m_position == m_text.size(); }
+
+    bool skip(const QString& literal) {
+        if (!m_text.sliced(m_position).startsWith(literal)) {
+            return false;
+        }
+        m_position += literal.size();
+        return true;
+    }
+
+    // Reads up to maxDigits ASCII digits into value; returns how many were read.
+    int readNumber(int maxDigits, int& value) {
+        int digits = 0;
+        value = 0;
+        while (digits < maxDigits && m_position < m_text.size() && m_text.at(m_position) >= u'0' &&
+               m_text.at(m_position) <= u'9') {
+            value = value * 10 + (m_text.at(m_position).unicode() - u'0');
+            ++m_position;
+            ++digits;
+        }
+        return digits;
+    }
+
+    // The 1-based number of the first of count names found here, or 0.
+    int readName(int count, const std::function<QString(int)>& nameOf) {
+        for (int number = 1; number <= count; ++number) {
+            if (skip(nameOf(number))) {
+                return number;
+            }
+        }
+        return 0;
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_position = 0;
+};
+
+int NearestCentury(int twoDigitYear, int currentYear) {
+    const int first = currentYear - kYearsInCentury / 2;
+    return first + ((twoDigitYear - first) % kYearsInCentury + kYearsInCentury) % kYearsInCentury;
+}
+
+} // namespace
+
+QString FormatStoredDate(QDate date, const QLocale& locale) {
+    return FormatStoredDateIn(locale.dateFormat(QLocale::ShortFormat), date);
+}
+
+std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today) {
+    return ParseStoredDateIn(locale.dateFormat(QLocale::ShortFormat), text, today);
+}
+
+QString FormatStoredDateIn(const QString& shortDateFormat, QDate date) {
+    QString text;
+    for (const Token& token : Tokenize(shortDateFormat)) {
+        switch (token.field) {
+        case Field::Literal:
+            text += token.literal;
+            break;
+        case Field::Day:
+            text += Number(date.day(), token.width);
+            break;
+        case Field::Weekday:
+            text += NameLocale().dayName(date.dayOfWeek(), NameFormat(token.width));
+            break;
+        case Field::Month:
+            text += IsName(token) ? NameLocale().monthName(date.month(), NameFormat(token.width))
+                                  : Number(date.month(), token.width);
+            break;
+        case Field::Year:
+            text += Number(date.year(), kFourDigits);
+            break;
+        }
+    }
+    return text;
+}
+
+std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QString& text, QDate today) {
+    TextCursor cursor(text);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool twoDigitYear = false;
+    for (const Token& token : Tokenize(shortDateFormat)) {
+        const QLocale::FormatType names = NameFormat(token.width);
+        bool read = false;
+        switch (token.field) {
+        case Field::Literal:
+            read = cursor.skip(token.literal);
+            break;
+        case Field::Day:
+            read = cursor.readNumber(kTwoDigits, day) > 0;
+            break;
+        case Field::Weekday:
+            // The weekday follows from the date; it only has to be there.
+            read = cursor.readName(kDaysInWeek, [names](int n) { return NameLocale().dayName(n, names); }) > 0;
+            break;
+        case Field::Month:
+            if (IsName(token)) {
+                month = cursor.readName(kMonthsInYear, [names](int n) { return NameLocale().monthName(n, names); });
+                read = month > 0;
+            } else {
+                read = cursor.readNumber(kTwoDigits, month) > 0;
+            }
+            break;
+        case Field::Year: {
+            const int digits = cursor.readNumber(kFourDigits, year);
+            twoDigitYear = digits == kTwoDigits && token.width == kTwoDigits;
+            read = digits == kFourDigits || twoDigitYear;
+            break;
+        }
+        }
+        if (!read) {
+            return std::nullopt;
+        }
+    }
+    if (!cursor.atEnd()) {
+        return std::nullopt;
+    }
+    if (twoDigitYear) {
+        year = NearestCentury(year, today.year());
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+} // namespace seraphel

@@ -1,0 +1,29 @@
+// The text form of the date of the last update reminder. It follows the system's short date
+// format, with two changes that keep it readable on every later start: the year always has four
+// digits (a two-digit year would read back a century early), and the digits are ASCII (other
+// digits do not survive the setting encoding). Format characters that the encoding would lose,
+// such as the right-to-left marks of Arabic formats, are left out for the same reason; names of
+// months and weekdays, where a format has them, are the English ones.
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace seraphel {
+
+QString FormatStoredDate(QDate date, const QLocale& locale);
+
+// Reads what FormatStoredDate wrote with the same locale, and also the two-digit years that
+// earlier versions wrote where the format has them; such a year is taken in the century that
+// puts the date nearest to today. Anything else, however long or strange, is no date.
+std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today);
+
+// The same for a short date format given as a Qt date format string ("M/d/yy", "ddd dd.MM.yyyy",
+// 'quoted' literal text), as a system may be set up to use.
+QString FormatStoredDateIn(const QString& shortDateFormat, QDate date);
+std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QString& text, QDate today);
+
+} // namespace seraphel

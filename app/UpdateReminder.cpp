@@ -1,0 +1,61 @@
+#include "UpdateReminder.h"
+
+#include "Platform.h"
+#include "SettingCodec.h"
+#include "StoredDate.h"
+#include "modHelp.h"
+
+#include <QDate>
+
+#include <cstdlib>
+
+namespace seraphel {
+namespace {
+
+constexpr qint64 kQuietDays = 14;
+
+QString SettingsSection() {
+    return QStringLiteral("Settings");
+}
+
+QString ReminderDateName() {
+    return EncodeSetting(QStringLiteral("Duration"));
+}
+
+QString ReminderQuestion() {
+    return QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r') +
+           QStringLiteral("Do you want to check for an update?");
+}
+
+void StoreReminderDate(Platform& platform, QDate date, const QLocale& dateLocale) {
+    platform.writeSetting(SettingsSection(), ReminderDateName(), EncodeSetting(FormatStoredDate(date, dateLocale)));
+}
+
+} // namespace
+
+void CheckForUpdateReminder(Platform& platform) {
+    CheckForUpdateReminder(platform, QLocale::system());
+}
+
+void CheckForUpdateReminder(Platform& platform, const QLocale& dateLocale) {
+    const QDate today = platform.today();
+    const QString stored = DecodeSetting(platform.readSetting(SettingsSection(), ReminderDateName()));
+    if (stored.isEmpty()) {
+        StoreReminderDate(platform, today, dateLocale);
+        return;
+    }
+    const std::optional<QDate> storedDate = ParseStoredDate(stored, dateLocale, today);
+    if (!storedDate) {
+        return;
+    }
+    if (std::abs(today.daysTo(*storedDate)) <= kQuietDays) {
+        return;
+    }
+    const bool checkNow = platform.askYesNo(nullptr, ReminderQuestion());
+    StoreReminderDate(platform, today, dateLocale);
+    if (checkNow) {
+        OpenWebPage(platform, WebPage::DownloadWebPage);
+    }
+}
+
+} // namespace seraphel

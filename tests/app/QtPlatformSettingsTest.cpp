@@ -1,0 +1,169 @@
+// The real settings store and message box of QtPlatform. The store lives in a temporary
+// configuration folder, set before anything opens a settings file.
+#include "QtPlatform.h"
+#include "SettingCodec.h"
+#include "StoredDate.h"
+#include "UpdateReminder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace seraphel {
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+const QString kEncodedDuration = QStringLiteral(u"\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
+
+QString ApplicationName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace
+
+class QtPlatformSettingsTest final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit QtPlatformSettingsTest(QString configFolder)
+        : m_configFolder(std::move(configFolder)) {}
+
+private slots:
+    void firstReminderStoresTheEncodedDate();
+    void storeKeepsEveryCharacterOfAnEncodedDate();
+    void freshPlatformReadsTheValueBack();
+    void missingValueReadsEmpty();
+    void questionShowsTheCarriageReturnAsALineBreak_data();
+    void questionShowsTheCarriageReturnAsALineBreak();
+
+private:
+    QString settingsFile() const {
+        return m_configFolder + QLatin1Char('/') + ApplicationName() + QLatin1Char('/') + ApplicationName() +
+               QStringLiteral(".conf");
+    }
+    // The settings file's [Settings] section as an independent INI reader sees it.
+    QJsonObject sectionReadByIniReader() const;
+
+    QString m_configFolder;
+};
+
+QJsonObject QtPlatformSettingsTest::sectionReadByIniReader() const {
+    QProcess reader;
+    reader.start(QStringLiteral(SERAPHEL_PYTHON), {QStringLiteral(SERAPHEL_INI_READER), settingsFile()});
+    if (!reader.waitForFinished() || reader.exitCode() != 0) {
+        qWarning().noquote() << reader.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(reader.readAllStandardOutput()).object().value(kSection).toObject();
+}
+
+void QtPlatformSettingsTest::firstReminderStoresTheEncodedDate() {
+    QVERIFY(!QFileInfo::exists(settingsFile()));
+    const QDate before = QDate::currentDate();
+    {
+        QtPlatform platform;
+        CheckForUpdateReminder(platform);
+    }
+    const QDate after = QDate::currentDate();
+
+    QVERIFY2(QFileInfo::exists(settingsFile()), qPrintable(settingsFile()));
+    const QJsonObject section = sectionReadByIniReader();
+    QCOMPARE(section.keys(), QStringList{kEncodedDuration});
+    const QString value = section.value(kEncodedDuration).toString();
+    QVERIFY2(value == EncodeSetting(FormatStoredDate(before, QLocale::system())) ||
+                 value == EncodeSetting(FormatStoredDate(after, QLocale::system())),
+             qPrintable(DecodeSetting(value)));
+}
+
+void QtPlatformSettingsTest::storeKeepsEveryCharacterOfAnEncodedDate() {
+    // Every digit, the usual separators and a month name: among them U+008D, the code of "8".
+    const QString value = EncodeSetting(QStringLiteral("10.23/4-5 6789 Dec"));
+    {
+        QtPlatform platform;
+        platform.writeSetting(kSection, kEncodedDuration, value);
+    }
+    QCOMPARE(sectionReadByIniReader().value(kEncodedDuration).toString(), value);
+}
+
+void QtPlatformSettingsTest::freshPlatformReadsTheValueBack() {
+    const QString value = EncodeSetting(QStringLiteral("2/29/2028"));
+    {
+        QtPlatform platform;
+        platform.writeSetting(kSection, kEncodedDuration, value);
+    }
+    QtPlatform platform;
+    QCOMPARE(platform.readSetting(kSection, kEncodedDuration), value);
+}
+
+void QtPlatformSettingsTest::missingValueReadsEmpty() {
+    QtPlatform platform;
+    QCOMPARE(platform.readSetting(kSection, EncodeSetting(QStringLiteral("Missing"))), QString());
+    QCOMPARE(platform.readSetting(QStringLiteral("Nowhere"), kEncodedDuration), QString());
+}
+
+void QtPlatformSettingsTest::questionShowsTheCarriageReturnAsALineBreak_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("answerYes");
+    QTest::newRow("reminder, No") << QStringLiteral("There maybe an update to this software available\r"
+                                                    "Do you want to check for an update?")
+                                  << QStringLiteral("There maybe an update to this software available\n"
+                                                    "Do you want to check for an update?")
+                                  << false;
+    QTest::newRow("reminder, Yes") << QStringLiteral("first\rsecond") << QStringLiteral("first\nsecond") << true;
+    QTest::newRow("CR LF kept") << QStringLiteral("first\r\nsecond") << QStringLiteral("first\r\nsecond") << false;
+    QTest::newRow("CR at the end") << QStringLiteral("first\r") << QStringLiteral("first\n") << false;
+}
+
+void QtPlatformSettingsTest::questionShowsTheCarriageReturnAsALineBreak() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(bool, answerYes);
+
+    QString shownText;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        shownText = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    QtPlatform platform;
+    QCOMPARE(platform.askYesNo(nullptr, text), answerYes);
+    QCOMPARE(shownText, shown);
+    QCOMPARE(title, QStringLiteral("Seraphel"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+} // namespace seraphel
+
+int main(int argc, char** argv) {
+    // QSettings takes the configuration folder once, at its first use: set it before the application exists.
+    QTemporaryDir configFolder;
+    if (!configFolder.isValid()) {
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.path()));
+    QApplication application(argc, argv);
+    seraphel::QtPlatformSettingsTest test(configFolder.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "QtPlatformSettingsTest.moc"

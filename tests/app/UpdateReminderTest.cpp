@@ -1,0 +1,194 @@
+#include "UpdateReminder.h"
+#include "FakePlatform.h"
+#include "SettingCodec.h"
+#include "StoredDate.h"
+#include "TestOutput.h"
+#include "modHelp.h"
+
+#include <gtest/gtest.h>
+
+namespace seraphel {
+namespace {
+
+// "Settings" / EncodeSetting("Duration"), spelled out so that a change to either shows here.
+const QString kStoredDateKey = QStringLiteral(u"Settings/\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
+const QString kQuestion = QStringLiteral("There maybe an update to this software available\r"
+                                         "Do you want to check for an update?");
+
+class UpdateReminderTest : public ::testing::Test {
+protected:
+    const QLocale m_us{QStringLiteral("en_US")};
+    FakePlatform m_platform;
+
+    QDate today() const { return m_platform.currentDate; }
+    void storeRaw(const QString& value) { m_platform.settings.insert(kStoredDateKey, value); }
+    void storeText(const QString& text) { storeRaw(EncodeSetting(text)); }
+    void storeDate(QDate date) { storeText(FormatStoredDate(date, m_us)); }
+    QString storedText() const { return DecodeSetting(m_platform.settings.value(kStoredDateKey)); }
+    void check() { CheckForUpdateReminder(m_platform, m_us); }
+
+    void expectUntouched(const QString& rawValue) {
+        EXPECT_TRUE(m_platform.questions.isEmpty());
+        EXPECT_EQ(m_platform.settingWrites, 0);
+        EXPECT_TRUE(m_platform.openedAddresses.isEmpty());
+        EXPECT_EQ(m_platform.settings.value(kStoredDateKey), rawValue);
+    }
+};
+
+TEST_F(UpdateReminderTest, FirstRunStoresTodayAndAsksNothing) {
+    check();
+    EXPECT_TRUE(m_platform.questions.isEmpty());
+    EXPECT_TRUE(m_platform.openedAddresses.isEmpty());
+    EXPECT_EQ(m_platform.settingWrites, 1);
+    EXPECT_EQ(m_platform.settings.value(kStoredDateKey),
+              QStringLiteral(u"\u2020\u2021\u201E\u0152\u201E\u2021\u2026\u2021\u2039")); // "12/7/2026"
+    EXPECT_EQ(m_platform.settings.size(), 1);
+}
+
+TEST_F(UpdateReminderTest, EmptyValueIsAFirstRun) {
+    storeRaw(QString());
+    check();
+    EXPECT_TRUE(m_platform.questions.isEmpty());
+    EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
+}
+
+TEST_F(UpdateReminderTest, ValueThatDecodesToNothingIsAFirstRun) {
+    storeRaw(QStringLiteral("12/7/2026")); // never encoded: every code is below 85
+    check();
+    EXPECT_TRUE(m_platform.questions.isEmpty());
+    EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
+}
+
+TEST_F(UpdateReminderTest, DefaultUsesTheSystemDateFormat) {
+    CheckForUpdateReminder(m_platform);
+    EXPECT_EQ(storedText(), FormatStoredDate(today(), QLocale::system()));
+}
+
+struct DistanceCase {
+    qint64 daysFromToday;
+    bool asks;
+};
+
+class UpdateReminderDistanceTest : public UpdateReminderTest, public ::testing::WithParamInterface<DistanceCase> {};
+
+TEST_P(UpdateReminderDistanceTest, AsksOnlyBeyondFourteenDaysEitherSide) {
+    const QDate stored = today().addDays(GetParam().daysFromToday);
+    storeDate(stored);
+    const QString rawBefore = m_platform.settings.value(kStoredDateKey);
+    check();
+    if (GetParam().asks) {
+        ASSERT_EQ(m_platform.questions.size(), 1);
+        EXPECT_EQ(m_platform.questions.front().text, kQuestion);
+        EXPECT_EQ(m_platform.questions.front().parent, nullptr);
+        EXPECT_EQ(m_platform.settingWrites, 1);
+        EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
+    } else {
+        expectUntouched(rawBefore);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, UpdateReminderDistanceTest,
+                         ::testing::Values(DistanceCase{0, false}, DistanceCase{-1, false}, DistanceCase{1, false},
+                                           DistanceCase{-14, false}, DistanceCase{14, false}, DistanceCase{-15, true},
+                                           DistanceCase{15, true}, DistanceCase{-400, true}, DistanceCase{3650, true}),
+                         [](const ::testing::TestParamInfo<DistanceCase>& info) {
+                             const qint64 days = info.param.daysFromToday;
+                             return (days < 0 ? "Ago" : "Ahead") + std::to_string(days < 0 ? -days : days);
+                         });
+
+TEST_F(UpdateReminderTest, YesStoresTodayThenOpensTheDownloadPage) {
+    storeDate(today().addDays(-15));
+    m_platform.nextAnswerYes = true;
+    check();
+    EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
+    EXPECT_EQ(m_platform.openedAddresses, QStringList{WebPageAddress(WebPage::DownloadWebPage)});
+    EXPECT_EQ(m_platform.settingWritesAtOpen, QList<int>{1});
+}
+
+TEST_F(UpdateReminderTest, NoStoresTodayAndOpensNothing) {
+    storeDate(today().addDays(-15));
+    m_platform.nextAnswerYes = false;
+    check();
+    EXPECT_EQ(m_platform.settingWrites, 1);
+    EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
+    EXPECT_TRUE(m_platform.openedAddresses.isEmpty());
+}
+
+TEST_F(UpdateReminderTest, AReminderRestartsTheFourteenDays) {
+    storeDate(today().addDays(15));
+    check();
+    ASSERT_EQ(m_platform.questions.size(), 1);
+    m_platform.currentDate = today().addDays(14);
+    check();
+    EXPECT_EQ(m_platform.questions.size(), 1);
+    m_platform.currentDate = today().addDays(1);
+    check();
+    EXPECT_EQ(m_platform.questions.size(), 2);
+}
+
+struct UnreadableCase {
+    const char* what;
+    QString raw; // as the store holds it
+};
+
+class UpdateReminderUnreadableTest : public UpdateReminderTest, public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UpdateReminderUnreadableTest, StopsWithoutAskingOrWriting) {
+    storeRaw(GetParam().raw);
+    check();
+    expectUntouched(GetParam().raw);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, UpdateReminderUnreadableTest,
+    ::testing::Values(UnreadableCase{"garbage", EncodeSetting(QStringLiteral("garbage"))},
+                      UnreadableCase{"half a date", EncodeSetting(QStringLiteral("12/7/"))},
+                      UnreadableCase{"no year", EncodeSetting(QStringLiteral("12/7"))},
+                      UnreadableCase{"only a year", EncodeSetting(QStringLiteral("2026"))},
+                      UnreadableCase{"date and more", EncodeSetting(QStringLiteral("12/7/2026 and more"))},
+                      UnreadableCase{"another format", EncodeSetting(QStringLiteral("07.12.2026"))},
+                      UnreadableCase{"a megabyte of digits", EncodeSetting(QString(1 << 20, QLatin1Char('7')))},
+                      UnreadableCase{"a date many times",
+                                     EncodeSetting(QStringLiteral("11/20/2026")).repeated(100'000)},
+                      UnreadableCase{"never encoded text", QStringLiteral("garbage")},
+                      UnreadableCase{"a megabyte of the highest code", QString(1 << 20, QChar(0x00FF))},
+                      UnreadableCase{"a megabyte of letters", QString(1 << 20, QLatin1Char('z'))}),
+    DescribedRowName());
+
+// Formats that write two-digit years: the stored date must read back as this century's, or the
+// question would come at every start.
+class UpdateReminderLocaleTest : public UpdateReminderTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void checkIn(const QLocale& locale) { CheckForUpdateReminder(m_platform, locale); }
+};
+
+TEST_P(UpdateReminderLocaleTest, StoredDateKeepsTheFourteenDayRhythm) {
+    const QLocale locale(QString::fromLatin1(GetParam()));
+    const QDate start = today();
+    checkIn(locale);
+    EXPECT_TRUE(storedText().contains(QStringLiteral("2026")));
+    for (const qint64 days : {0, 1, 14}) {
+        m_platform.currentDate = start.addDays(days);
+        checkIn(locale);
+        EXPECT_TRUE(m_platform.questions.isEmpty()) << days << " days later";
+    }
+    m_platform.currentDate = start.addDays(15);
+    checkIn(locale);
+    EXPECT_EQ(m_platform.questions.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, UpdateReminderLocaleTest, ::testing::Values("en_US", "de_DE", "ko_KR", "ar_EG"));
+
+TEST_F(UpdateReminderTest, TwoDigitYearFromAnEarlierVersionStillCounts) {
+    storeText(QStringLiteral("11/23/26")); // 14 days ago
+    check();
+    EXPECT_TRUE(m_platform.questions.isEmpty());
+    EXPECT_EQ(m_platform.settingWrites, 0);
+    storeText(QStringLiteral("11/22/26")); // 15 days ago
+    check();
+    EXPECT_EQ(m_platform.questions.size(), 1);
+    EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
+}
+
+} // namespace
+} // namespace seraphel

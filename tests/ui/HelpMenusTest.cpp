@@ -1,0 +1,464 @@
+// The Help and Donate menus of both windows and the about box: which page each control opens,
+// the menus' names, captions and access keys, and how the about box is shown and closed.
+#include "HelpMenus.h"
+#include "BuildInfo.h"
+#include "FakePlatform.h"
+#include "PageTriggers.h"
+#include "QtPlatform.h"
+#include "Theme.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <array>
+#include <memory>
+
+namespace seraphel {
+namespace {
+
+enum class Host { MainWindow, ResultWindow, AboutBox };
+
+HelpMenuVariant VariantOf(Host host) {
+    return host == Host::MainWindow ? HelpMenuVariant::MainWindow : HelpMenuVariant::ResultWindow;
+}
+
+const char* HostName(Host host) {
+    constexpr std::array<const char*, 3> kNames{{"main window", "result window", "about box"}};
+    return kNames[static_cast<std::size_t>(host)];
+}
+
+// Stands in for the main or the result window: a File menu, then the shared menus, and an
+// input that must come through the about box untouched.
+std::unique_ptr<QMainWindow> MakeWindow(Platform& platform, HelpMenuVariant variant) {
+    auto window = std::make_unique<QMainWindow>();
+    QMenu* file = window->menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("E&xit"));
+    window->setCentralWidget(new QLineEdit(QStringLiteral("Gabriel"), window.get()));
+    new HelpMenus(platform, *window->menuBar(), variant, *window);
+    return window;
+}
+
+std::unique_ptr<QWidget> MakeHost(Platform& platform, Host host) {
+    if (host == Host::AboutBox) {
+        return std::make_unique<frmAbout>(platform, nullptr);
+    }
+    return MakeWindow(platform, VariantOf(host));
+}
+
+QStringList Captions(const QList<QAction*>& actions) {
+    QStringList captions;
+    for (const QAction* action : actions) {
+        captions.append(action->text());
+    }
+    return captions;
+}
+
+// "objectName=caption", a separator as "objectName=-".
+QStringList Describe(const QList<QAction*>& actions) {
+    QStringList items;
+    for (const QAction* action : actions) {
+        const QString caption = action->isSeparator() ? QStringLiteral("-") : action->text();
+        items.append(action->objectName() + QLatin1Char('=') + caption);
+    }
+    return items;
+}
+
+[[nodiscard]] bool ShowActive(QWidget& widget) {
+    widget.show();
+    widget.activateWindow();
+    return QTest::qWaitForWindowActive(&widget);
+}
+
+} // namespace
+
+class HelpMenusTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_fake.reset(); }
+    void cleanup();
+
+    void controlsOpenTheirPageEachTime_data();
+    void controlsOpenTheirPageEachTime();
+    void menusFollowTheFileMenu_data();
+    void menusFollowTheFileMenu();
+    void accessKeysChooseTheirItem_data();
+    void accessKeysChooseTheirItem();
+    void aboutItemShowsAFreshBoxOverTheWindow_data();
+    void aboutItemShowsAFreshBoxOverTheWindow();
+    void aboutBoxBlocksTheWindowUntilClosed();
+    void aboutBoxControlsLookAsDesigned_data();
+    void aboutBoxControlsLookAsDesigned();
+    void aboutBoxDescribesTheProgram();
+    void aboutBoxTextsAreNotCutOff();
+    void aboutBoxClosesOnOkEnterAndEscape_data();
+    void aboutBoxClosesOnOkEnterAndEscape();
+    void linksIgnoreOtherMouseButtons();
+
+private:
+    FakePlatform m_fake;
+};
+
+void HelpMenusTest::cleanup() {
+    // A menu left open by a failed key test must not swallow the next test's input.
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+}
+
+void HelpMenusTest::controlsOpenTheirPageEachTime_data() {
+    QTest::addColumn<Host>("host");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("address");
+    auto addRows = [](Host host, const auto& triggers) {
+        for (const auto& trigger : triggers) {
+            QTest::addRow("%s %s", HostName(host), trigger.objectName)
+                << host << QString::fromLatin1(trigger.objectName) << test::ExpectedPageAddress(trigger.pageKey);
+        }
+    };
+    addRows(Host::MainWindow, test::kMenuPageTriggers);
+    addRows(Host::ResultWindow, test::kMenuPageTriggers);
+    addRows(Host::AboutBox, test::kAboutBoxPageTriggers);
+}
+
+void HelpMenusTest::controlsOpenTheirPageEachTime() {
+    QFETCH(Host, host);
+    QFETCH(QString, objectName);
+    QFETCH(QString, address);
+    const auto window = MakeHost(m_fake, host);
+    QVERIFY(ShowActive(*window));
+
+    QVERIFY(test::TriggerControl(*window, objectName));
+    QCOMPARE(m_fake.openedAddresses, QStringList{address});
+    QVERIFY(test::TriggerControl(*window, objectName));
+    QCOMPARE(m_fake.openedAddresses, (QStringList{address, address}));
+
+    QVERIFY(m_fake.modalDialogs.isEmpty());
+    QVERIFY(window->isVisible()); // the about box stays open after a link
+}
+
+void HelpMenusTest::menusFollowTheFileMenu_data() {
+    QTest::addColumn<HelpMenuVariant>("variant");
+    QTest::addColumn<QStringList>("helpItems");
+    QTest::newRow("main window") << HelpMenuVariant::MainWindow
+                                 << QStringList{QStringLiteral("mnuOnline=&Online Help"),
+                                                QStringLiteral("mnuVisit=&Visit Us Online"),
+                                                QStringLiteral("mnuHelp1=-"),
+                                                QStringLiteral("mnuUpdate=Check for Software &Update"),
+                                                QStringLiteral("mnuHelp2=-"),
+                                                QStringLiteral("mnuAbout=&About Software")};
+    QTest::newRow("result window") << HelpMenuVariant::ResultWindow
+                                   << QStringList{QStringLiteral("mnuOnline=&Online Help"),
+                                                  QStringLiteral("mnuVisit=&Visit Us Online"),
+                                                  QStringLiteral("mnuFileSep1=-"),
+                                                  QStringLiteral("mnuUpdate=&Check for Software Update"),
+                                                  QStringLiteral("mnuFileSep2=-"),
+                                                  QStringLiteral("mnuAbout=&About Software")};
+}
+
+void HelpMenusTest::menusFollowTheFileMenu() {
+    QFETCH(HelpMenuVariant, variant);
+    QFETCH(QStringList, helpItems);
+    const auto window = MakeWindow(m_fake, variant);
+    QVERIFY(ShowActive(*window));
+    QMenuBar& bar = *window->menuBar();
+
+    const QList<QAction*> topLevel = bar.actions();
+    QCOMPARE(Captions(topLevel), (QStringList{QStringLiteral("&File"), QStringLiteral("&Help"),
+                                              QStringLiteral("&Donate"), QStringLiteral("Make Money &Online")}));
+    QCOMPARE(topLevel[1]->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(Describe(topLevel[1]->menu()->actions()), helpItems);
+    for (const QAction* item : topLevel[1]->menu()->actions()) {
+        QVERIFY2(item->isVisible(), qPrintable(item->objectName()));
+    }
+
+    QCOMPARE(topLevel[2]->objectName(), QStringLiteral("mnuDonate"));
+    QVERIFY(topLevel[2]->menu() == nullptr);
+    QVERIFY(!bar.actionGeometry(topLevel[2]).isEmpty());
+
+    QCOMPARE(topLevel[3]->objectName(), QStringLiteral("mkmoney"));
+    QVERIFY(topLevel[3]->menu() == nullptr);
+    QVERIFY(!topLevel[3]->isVisible());
+    QVERIFY(bar.actionGeometry(topLevel[3]).isEmpty()); // takes no room on the bar
+}
+
+void HelpMenusTest::accessKeysChooseTheirItem_data() {
+    QTest::addColumn<HelpMenuVariant>("variant");
+    QTest::addColumn<char>("barKey");  // pressed with Alt on the window
+    QTest::addColumn<char>("menuKey"); // then pressed in the menu that opened, if any
+    QTest::addColumn<QString>("page"); // the page key opened; empty for none
+    QTest::addColumn<bool>("aboutShown");
+
+    struct Row {
+        const char* keys;
+        char barKey;
+        char menuKey;
+        const char* page;
+        bool aboutShown;
+    };
+    using Rows = std::initializer_list<Row>;
+    const Rows kBothWindows{
+        {"Alt+H O", 'H', 'O', "help-web-page", false},
+        {"Alt+H V", 'H', 'V', "home-page", false},
+        {"Alt+H A", 'H', 'A', "", true},
+        {"Alt+D", 'D', 0, "donate", false},
+        {"Alt+O of the hidden item", 'O', 0, "", false},
+    };
+    // The windows differ only in the update item's access key.
+    const Rows kMainWindow{
+        {"Alt+H U", 'H', 'U', "download-web-page", false},
+        {"Alt+H C is no key", 'H', 'C', "", false},
+    };
+    const Rows kResultWindow{
+        {"Alt+H C", 'H', 'C', "download-web-page", false},
+        {"Alt+H U is no key", 'H', 'U', "", false},
+    };
+    auto addRows = [](HelpMenuVariant variant, Rows rows) {
+        const char* window = variant == HelpMenuVariant::MainWindow ? "main" : "result";
+        for (const Row& row : rows) {
+            QTest::addRow("%s %s", window, row.keys)
+                << variant << row.barKey << row.menuKey << QString::fromLatin1(row.page) << row.aboutShown;
+        }
+    };
+    for (const HelpMenuVariant variant : {HelpMenuVariant::MainWindow, HelpMenuVariant::ResultWindow}) {
+        addRows(variant, kBothWindows);
+    }
+    addRows(HelpMenuVariant::MainWindow, kMainWindow);
+    addRows(HelpMenuVariant::ResultWindow, kResultWindow);
+}
+
+void HelpMenusTest::accessKeysChooseTheirItem() {
+    QFETCH(HelpMenuVariant, variant);
+    QFETCH(char, barKey);
+    QFETCH(char, menuKey);
+    QFETCH(QString, page);
+    QFETCH(bool, aboutShown);
+    const auto window = MakeWindow(m_fake, variant);
+    QVERIFY(ShowActive(*window));
+
+    QTest::keyClick(window.get(), barKey, Qt::AltModifier);
+    if (menuKey != 0) {
+        QWidget* menu = QApplication::activePopupWidget();
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menu->objectName(), QStringLiteral("mnuHelp"));
+        QTest::keyClick(menu, menuKey);
+    }
+
+    const QStringList expected =
+        page.isEmpty() ? QStringList{} : QStringList{test::ExpectedPageAddress(page.toLatin1().constData())};
+    QCOMPARE(m_fake.openedAddresses, expected);
+    QCOMPARE(m_fake.modalDialogs, aboutShown ? QStringList{QStringLiteral("frmAbout")} : QStringList{});
+}
+
+void HelpMenusTest::aboutItemShowsAFreshBoxOverTheWindow_data() {
+    QTest::addColumn<HelpMenuVariant>("variant");
+    QTest::newRow("main window") << HelpMenuVariant::MainWindow;
+    QTest::newRow("result window") << HelpMenuVariant::ResultWindow;
+}
+
+void HelpMenusTest::aboutItemShowsAFreshBoxOverTheWindow() {
+    QFETCH(HelpMenuVariant, variant);
+    const auto window = MakeWindow(m_fake, variant);
+    QVERIFY(ShowActive(*window));
+    const auto* input = qobject_cast<QLineEdit*>(window->centralWidget());
+    const QStringList menusBefore = Captions(window->menuBar()->actions());
+
+    QList<const QWidget*> owners;
+    m_fake.whileModalIsShown = [&owners](QDialog& box) { owners.append(box.parentWidget()); };
+    QVERIFY(test::TriggerControl(*window, QStringLiteral("mnuAbout")));
+    QVERIFY(test::TriggerControl(*window, QStringLiteral("mnuAbout")));
+
+    QCOMPARE(m_fake.modalDialogs, (QStringList{QStringLiteral("frmAbout"), QStringLiteral("frmAbout")}));
+    QCOMPARE(owners, (QList<const QWidget*>{window.get(), window.get()}));
+    QVERIFY(window->findChild<frmAbout*>() == nullptr); // gone once closed: the next showing starts afresh
+    QVERIFY(m_fake.openedAddresses.isEmpty());
+    QVERIFY(window->isVisible());
+    QCOMPARE(input->text(), QStringLiteral("Gabriel"));
+    QCOMPARE(Captions(window->menuBar()->actions()), menusBefore);
+}
+
+void HelpMenusTest::aboutBoxBlocksTheWindowUntilClosed() {
+    QtPlatform platform; // its runModal really waits for the box
+    const auto window = MakeWindow(platform, HelpMenuVariant::MainWindow);
+    QVERIFY(ShowActive(*window));
+
+    QString modalName;
+    const QWidget* modalOwner = nullptr;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal == nullptr) {
+            return;
+        }
+        modalName = modal->objectName();
+        modalOwner = modal->parentWidget();
+        QTest::keyClick(modal, Qt::Key_Escape);
+        closedByEscape = !modal->isVisible();
+        modal->reject(); // ends the wait even when Escape failed
+    });
+    QVERIFY(test::TriggerControl(*window, QStringLiteral("mnuAbout")));
+
+    QCOMPARE(modalName, QStringLiteral("frmAbout"));
+    QCOMPARE(modalOwner, window.get());
+    QVERIFY(closedByEscape);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(qobject_cast<QLineEdit*>(window->centralWidget())->text(), QStringLiteral("Gabriel"));
+}
+
+void HelpMenusTest::aboutBoxControlsLookAsDesigned_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("link"); // underlined light cyan with a pointing hand
+    QTest::addColumn<QRect>("twips");
+
+    const QString host = QUrl(QString::fromUtf8(build::kBaseUrl)).host();
+    QTest::newRow("Label2") << "Label2"
+                            << "Seraphel v2.00" << 9.75 << true << false << QRect(960, 270, 2715, 240);
+    QTest::newRow("Label3") << "Label3"
+                            << "Home Business Opportunity. Start your own Internet business and make money online. "
+                               "Get this software fully branded for your website."
+                            << 8.25 << true << false << QRect(150, 2535, 6165, 675);
+    QTest::newRow("lblHomePage") << "lblHomePage" << QStringLiteral("Click here to visit ") + host << 8.25 << false
+                                 << true << QRect(2400, 2303, 4050, 195);
+    QTest::newRow("lblCobrand") << "lblCobrand"
+                                << "Click here for more details." << 8.25 << false << true
+                                << QRect(4080, 3240, 2355, 195);
+}
+
+void HelpMenusTest::aboutBoxControlsLookAsDesigned() {
+    QFETCH(QString, objectName);
+    QFETCH(QString, text);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, bold);
+    QFETCH(bool, link);
+    QFETCH(QRect, twips);
+    frmAbout box(m_fake, nullptr);
+    const auto* label = box.findChild<QLabel*>(objectName);
+    QVERIFY(label != nullptr);
+
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QCOMPARE(label->font().bold(), bold);
+    QCOMPARE(label->font().underline(), link);
+    QCOMPARE(label->palette().color(QPalette::WindowText), link ? QColor(128, 255, 255) : QColor(Qt::white));
+    QCOMPARE(label->cursor().shape(), link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QVERIFY(!label->autoFillBackground());
+    const QRect designed = theme::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    if (link) {
+        // A link is as wide as its text and ends where OK ends.
+        QCOMPARE(label->y(), designed.y());
+        QCOMPARE(label->width(), label->sizeHint().width());
+        QCOMPARE(label->geometry().right(), box.findChild<QPushButton*>(QStringLiteral("cmdOK"))->geometry().right());
+    } else {
+        QCOMPARE(label->geometry(), designed);
+    }
+}
+
+void HelpMenusTest::aboutBoxDescribesTheProgram() {
+    frmAbout box(m_fake, nullptr);
+    QCOMPARE(box.objectName(), QStringLiteral("frmAbout"));
+    QCOMPARE(box.windowTitle(), QStringLiteral("Seraphel v2.00"));
+    QCOMPARE(box.size(), QSize(433, 272)); // 6495 x 4080 twips
+    QCOMPARE(box.palette().color(QPalette::Window), QColor(79, 71, 36));
+
+    const auto* paragraph = box.findChild<QLabel*>(QStringLiteral("Label1"));
+    QVERIFY(paragraph != nullptr);
+    const QString text = paragraph->text();
+    QVERIFY(text.startsWith(QStringLiteral("Seraphel is a divination software which interprets your ")));
+    QCOMPARE(text.count(QStringLiteral("Seraphel")), 2);
+    QCOMPARE(text.count(QStringLiteral(". ")) + (text.endsWith(QLatin1Char('.')) ? 1 : 0), 4);
+    QVERIFY2(text.size() >= 450 && text.size() <= 550, qPrintable(QString::number(text.size())));
+    QCOMPARE(paragraph->geometry(), theme::TwipsRect(120, 690, 6255, 1575)); // even margins on both sides
+    QCOMPARE(paragraph->font().pointSizeF(), 8.25);
+
+    const auto* ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    QVERIFY(ok != nullptr);
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QVERIFY(ok->isDefault());
+    QVERIFY(ok->font().bold());
+    QCOMPARE(ok->geometry(), theme::TwipsRect(5040, 3600, 1260, 345));
+
+    const auto* icon = box.findChild<QLabel*>(QStringLiteral("picIcon"));
+    QVERIFY(icon != nullptr);
+    QCOMPARE(icon->size(), QSize(32, 32));
+    QVERIFY(!icon->pixmap().isNull());
+    const auto* line = box.findChild<QFrame*>(QStringLiteral("Line2"));
+    QVERIFY(line != nullptr);
+    QCOMPARE(line->frameShape(), QFrame::HLine);
+    QVERIFY(line->geometry().top() > box.findChild<QLabel*>(QStringLiteral("Label2"))->geometry().bottom());
+    QVERIFY(line->geometry().top() > icon->geometry().bottom());
+    QVERIFY(line->geometry().bottom() < paragraph->geometry().top());
+}
+
+void HelpMenusTest::aboutBoxTextsAreNotCutOff() {
+    frmAbout box(m_fake, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    for (const QWidget* child : box.findChildren<QWidget*>()) {
+        QVERIFY2(box.rect().contains(child->geometry()), qPrintable(child->objectName()));
+    }
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(needed <= label->height(), qPrintable(label->objectName()));
+        if (!label->wordWrap()) {
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+        }
+    }
+    const auto* ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    QVERIFY(ok->fontMetrics().horizontalAdvance(QStringLiteral("OK")) < ok->width() / 2);
+}
+
+void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape_data() {
+    QTest::addColumn<int>("key"); // 0: a mouse click on OK
+    QTest::addColumn<int>("result");
+    QTest::newRow("OK clicked") << 0 << int(QDialog::Accepted);
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+}
+
+void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape() {
+    QFETCH(int, key);
+    QFETCH(int, result);
+    frmAbout box(m_fake, nullptr);
+    QVERIFY(ShowActive(box));
+
+    if (key == 0) {
+        QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    } else {
+        QTest::keyClick(&box, static_cast<Qt::Key>(key));
+    }
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), result);
+    QVERIFY(m_fake.openedAddresses.isEmpty());
+}
+
+void HelpMenusTest::linksIgnoreOtherMouseButtons() {
+    frmAbout box(m_fake, nullptr);
+    QVERIFY(ShowActive(box));
+    for (const auto& trigger : test::kAboutBoxPageTriggers) {
+        auto* link = box.findChild<QLabel*>(QString::fromLatin1(trigger.objectName));
+        QVERIFY(link != nullptr);
+        QTest::mouseClick(link, Qt::RightButton);
+        QTest::mouseClick(link, Qt::MiddleButton);
+    }
+    QVERIFY(m_fake.openedAddresses.isEmpty());
+    QVERIFY(box.isVisible());
+}
+
+} // namespace seraphel
+
+QTEST_MAIN(seraphel::HelpMenusTest)
+#include "HelpMenusTest.moc"

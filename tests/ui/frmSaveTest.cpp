@@ -1,0 +1,417 @@
+#include "frmSave.h"
+#include "BuildInfo.h"
+#include "FakePlatform.h"
+#include "PageTriggers.h"
+#include "ReaderTools.h"
+#include "RtfWriter.h"
+#include "SampleReading.h"
+#include "Theme.h"
+#include "modHelp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <array>
+#include <csignal>
+#include <memory>
+#include <optional>
+#include <sys/resource.h>
+
+namespace seraphel {
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// The report window over a sample reading, with its controls at hand.
+class Report final {
+public:
+    explicit Report(const ReportFields& fields = test::SampleReportFields())
+        : window(platform, fields, nullptr)
+        , box(window.findChild<QTextEdit*>(QStringLiteral("RTB"))) {}
+
+    void show() {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <typename Widget = QLabel> Widget* control(const char* name) {
+        return window.findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    void appendNote(const QString& note) {
+        QTextCursor cursor = box->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(note);
+    }
+
+    void select(const QString& text) {
+        const int at = static_cast<int>(box->toPlainText().indexOf(text));
+        QTextCursor cursor(box->document());
+        cursor.setPosition(at);
+        cursor.setPosition(at + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
+        box->setTextCursor(cursor);
+    }
+
+    FakePlatform platform;
+    frmSave window;
+    QTextEdit* box;
+};
+
+QString PdfText(const QString& path) {
+    return QString::fromUtf8(test::RunReader(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}));
+}
+
+const QString kDayAngel = QStringLiteral("St.Micheal");
+
+inline constexpr std::array<test::PageTrigger, 3> kReportPageTriggers{{
+    {"Label1", "home-page"},
+    {"Label14", "home-page"},
+    {"Label10", "fully-branded"},
+}};
+
+// A reading whose day-of-birth angel is a web address, and nothing else.
+ReportFields LinkReading() {
+    ReportFields fields;
+    fields.lblDobAngel = QStringLiteral("www.angels.example");
+    return fields;
+}
+
+} // namespace
+
+class frmSaveTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        folder.emplace();
+        QVERIFY(folder->isValid());
+    }
+
+    void hasTheControlsOfTheWindow_data();
+    void hasTheControlsOfTheWindow();
+    void widensALinkLabelRatherThanClipIt();
+    void looksLikeTheProgramsWindows();
+    void linkLabelsOpenTheirPages_data();
+    void linkLabelsOpenTheirPages();
+    void composesTheReadingWhenItLoads();
+    void letsTheUserAddANote();
+
+    void cancellingTheSaveDialogWritesNothing();
+    void savesTheBoxAsRtfUnderTheChosenName();
+    void overwritesAnExistingFile();
+    void aTargetThatIsAFolderIsLeftIntact();
+    void aWriteThatFailsHalfwayKeepsTheOldFile();
+    void savedReportReadsBackInIndependentReaders();
+
+    void printsTheWholeDocumentWithoutPageNumbers();
+    void printsOnlyTheSelection();
+    void cancellingThePrintDialogPrintsNothing();
+
+    void handlesLinksWhileShownModally();
+    void removesOnlyItsOwnLinkHandler();
+
+private:
+    std::optional<QTemporaryDir> folder; // a fresh one for every test
+};
+
+void frmSaveTest::hasTheControlsOfTheWindow_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("designed");
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("RTB") << QStringLiteral("RTB") << theme::TwipsRect(30, 390, 7665, 6135) << 9.75 << false;
+    QTest::newRow("cmdSave") << QStringLiteral("cmdSave") << theme::TwipsRect(5400, 6570, 1125, 345) << 8.25 << true;
+    QTest::newRow("cmdPrint") << QStringLiteral("cmdPrint") << theme::TwipsRect(6555, 6570, 1125, 345) << 8.25 << true;
+    QTest::newRow("Label10") << QStringLiteral("Label10") << theme::TwipsRect(30, 6960, 7665, 615) << 8.25 << true;
+}
+
+void frmSaveTest::hasTheControlsOfTheWindow() {
+    QFETCH(QString, name);
+    QFETCH(QRect, designed);
+    QFETCH(qreal, pointSize);
+    QFETCH(bool, bold);
+    Report report;
+    const auto* widget = report.window.findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), designed);
+    QCOMPARE(widget->font().pointSizeF(), pointSize);
+    QCOMPARE(widget->font().bold(), bold);
+    if (name != QLatin1String("cmdSave")) {
+        QCOMPARE(widget->font().families().value(0), QStringLiteral("Verdana"));
+    }
+    QCOMPARE(report.window.objectName(), QStringLiteral("frmSave"));
+    QCOMPARE(report.window.windowTitle(), QStringLiteral("Seraphel v2.00"));
+    QCOMPARE(report.window.size(), QSize(theme::Twips(7725), theme::Twips(7590)));
+    QCOMPARE(report.window.minimumSize(), report.window.maximumSize());
+}
+
+void frmSaveTest::widensALinkLabelRatherThanClipIt() {
+    Report report;
+    const struct {
+        const char* name;
+        QRect designed;
+        QString text;
+    } labels[] = {
+        {"Label14", theme::TwipsRect(1440, 0, 4830, 195), {}},
+        {"Label1", theme::TwipsRect(1620, 180, 4470, 195),
+         QStringLiteral("Click Here To Visit ") + WebSiteHost() + QStringLiteral(" Now")},
+    };
+    for (const auto& expected : labels) {
+        const QLabel* label = report.control(expected.name);
+        QVERIFY(label);
+        if (!expected.text.isEmpty()) {
+            QCOMPARE(label->text(), expected.text);
+        }
+        QVERIFY2(label->sizeHint().width() <= label->width(), expected.name);
+        QVERIFY2(label->geometry().contains(expected.designed), expected.name);
+        QVERIFY(qAbs(label->geometry().center().x() - expected.designed.center().x()) <= 1);
+        QCOMPARE(label->font().underline(), true);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QVERIFY(report.control("Label14")->text().contains(QStringLiteral("Forum"), Qt::CaseInsensitive));
+    const QLabel* label10 = report.control("Label10");
+    QCOMPARE(label10->text(), QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                             "money online. Get this software fully branded for your website. Click "
+                                             "here for more details."));
+    QVERIFY(label10->heightForWidth(label10->width()) <= label10->height());
+    for (const char* name : {"cmdSave", "cmdPrint"}) {
+        const auto* button = report.control<QPushButton>(name);
+        const QString caption = button->text().remove(u'&');
+        QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 8 <= button->width(), name);
+    }
+    QCOMPARE(report.control<QPushButton>("cmdSave")->text(), QStringLiteral("&Save"));
+    QCOMPARE(report.control<QPushButton>("cmdPrint")->text(), QStringLiteral("&Print"));
+}
+
+void frmSaveTest::looksLikeTheProgramsWindows() {
+    Report report;
+    QCOMPARE(report.window.palette().color(QPalette::Window), theme::kWindowBackground);
+    for (const char* name : {"Label14", "Label1", "Label10"}) {
+        QCOMPARE(report.control(name)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QVERIFY(!report.control(name)->autoFillBackground());
+    }
+    QCOMPARE(report.box->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+void frmSaveTest::linkLabelsOpenTheirPages_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("address");
+    for (const auto& trigger : kReportPageTriggers) {
+        QTest::newRow(trigger.objectName)
+            << QString::fromLatin1(trigger.objectName) << test::ExpectedPageAddress(trigger.pageKey);
+    }
+}
+
+void frmSaveTest::linkLabelsOpenTheirPages() {
+    QFETCH(QString, label);
+    QFETCH(QString, address);
+    Report report;
+    report.show();
+    QTest::mouseClick(report.window.findChild<QLabel*>(label), Qt::RightButton);
+    QCOMPARE(report.platform.openedAddresses, QStringList());
+    // Clicked where the user sees the label, twice: each click opens the page again.
+    QVERIFY(test::TriggerControl(report.window, label));
+    QVERIFY(test::TriggerControl(report.window, label));
+    QCOMPARE(report.platform.openedAddresses, QStringList(2, address));
+}
+
+void frmSaveTest::composesTheReadingWhenItLoads() {
+    const ReportFields fields = test::SampleReportFields();
+    Report report(fields);
+    const QString text = report.box->toPlainText();
+    QVERIFY(text.startsWith(QStringLiteral("By Day Of Birth\n\nName Of Angel : ") + kDayAngel + u'\n'));
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QVERIFY(text.endsWith(fields.txtAngelDescriptionBySunSign.split(lineEnd).last() + QStringLiteral("\n\n")));
+    QCOMPARE(report.box->font().families().value(0), QStringLiteral("Verdana"));
+    QCOMPARE(report.box->document()->defaultFont().pointSizeF(), 9.75);
+    QVERIFY(report.box->textCursor().atEnd());
+    QVERIFY(!report.box->document()->isUndoAvailable());
+}
+
+void frmSaveTest::letsTheUserAddANote() {
+    Report report;
+    report.show();
+    QVERIFY(!report.box->isReadOnly());
+    // The window opens at the top of the report, ready for a note at its end.
+    QCOMPARE(report.box->verticalScrollBar()->value(), 0);
+    QVERIFY(report.box->verticalScrollBar()->maximum() > 0);
+    QVERIFY(report.box->textCursor().atEnd());
+    report.box->setFocus();
+    QTest::keyClicks(report.box, QStringLiteral("My note"));
+    QVERIFY(report.box->toPlainText().endsWith(QStringLiteral("\n\nMy note")));
+}
+
+void frmSaveTest::cancellingTheSaveDialogWritesNothing() {
+    Report report;
+    report.window.cmdSave_Click();
+    QCOMPARE(report.platform.saveRequests.size(), 1);
+    const SaveFileRequest& request = report.platform.saveRequests.first();
+    QCOMPARE(request.title, QStringLiteral("Seraphel"));
+    QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.rtf)"));
+    // A name typed without extension becomes an .rtf file, which every program opens as RTF.
+    QCOMPARE(request.defaultSuffix, QStringLiteral("rtf"));
+    QVERIFY(report.platform.informationMessages.isEmpty());
+    QVERIFY(QDir(folder->path()).isEmpty());
+}
+
+void frmSaveTest::savesTheBoxAsRtfUnderTheChosenName() {
+    Report report;
+    report.appendNote(QStringLiteral("A note {with braces}"));
+    report.platform.nextSaveFileName = folder->filePath(QStringLiteral("reading.rtf"));
+    report.window.cmdSave_Click();
+    const QByteArray saved = ReadFile(report.platform.nextSaveFileName);
+    QCOMPARE(saved, WriteRtf(*report.box->document()));
+    QVERIFY(saved.contains("A note \\{with braces\\}"));
+    QVERIFY(report.platform.informationMessages.isEmpty());
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.rtf")});
+}
+
+void frmSaveTest::overwritesAnExistingFile() {
+    const QString path = folder->filePath(QStringLiteral("reading.rtf"));
+    QVERIFY(WriteFile(path, QByteArray("old content that is longer than nothing").repeated(200)));
+    Report report;
+    report.platform.nextSaveFileName = path;
+    report.window.cmdSave_Click();
+    QCOMPARE(ReadFile(path), WriteRtf(*report.box->document()));
+    QVERIFY(report.platform.informationMessages.isEmpty());
+}
+
+void frmSaveTest::aTargetThatIsAFolderIsLeftIntact() {
+    const QString target = folder->filePath(QStringLiteral("reading.rtf"));
+    QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("reading.rtf")));
+    QVERIFY(WriteFile(target + QStringLiteral("/inside.txt"), "kept"));
+    Report report;
+    report.platform.nextSaveFileName = target;
+    report.window.cmdSave_Click();
+    QVERIFY(QFileInfo(target).isDir());
+    QCOMPARE(ReadFile(target + QStringLiteral("/inside.txt")), QByteArray("kept"));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("reading.rtf")});
+    QCOMPARE(report.platform.informationMessages.size(), 1);
+    QCOMPARE(report.platform.informationMessages.first().parent, &report.window);
+    QCOMPARE(report.platform.informationMessages.first().text,
+             QStringLiteral("The file \"%1\" could not be saved.").arg(QDir::toNativeSeparators(target)));
+}
+
+void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
+    const QString path = folder->filePath(QStringLiteral("reading.rtf"));
+    const QByteArray old = "{\\rtf1 the reading saved last week}";
+    QVERIFY(WriteFile(path, old));
+    Report report;
+    report.platform.nextSaveFileName = path;
+    // A file size limit makes the disk "full" a few hundred bytes into the new file.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 300;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    report.window.cmdSave_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(ReadFile(path), old);
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("reading.rtf")});
+    QCOMPARE(report.platform.informationMessages.size(), 1);
+    QVERIFY(report.platform.informationMessages.first().text.contains(QDir::toNativeSeparators(path)));
+}
+
+void frmSaveTest::savedReportReadsBackInIndependentReaders() {
+    Report report;
+    report.appendNote(QStringLiteral("\nMy note: {braces} back\\slash caf\u00e9 \u20ac 10, see www.seraphel.example"));
+    report.platform.nextSaveFileName = folder->filePath(QStringLiteral("reading.rtf"));
+    report.window.cmdSave_Click();
+    const QString path = report.platform.nextSaveFileName;
+
+    const auto boxParagraphs = test::DocumentParagraphs(*report.box->document());
+    QCOMPARE(boxParagraphs.first(), (test::BoldParagraph{{QStringLiteral("By Day Of Birth"), true}}));
+    QCOMPARE(test::PandocParagraphs(path), boxParagraphs);
+
+    const auto boxColors = test::DocumentColorRuns(*report.box->document());
+    QCOMPARE(boxColors.size(), 2 + 9 * 2 + 1); // the three headings, each caption and value, the note
+    QCOMPARE(test::UnrtfColorRuns(path), boxColors);
+}
+
+void frmSaveTest::printsTheWholeDocumentWithoutPageNumbers() {
+    Report report;
+    // A note long enough to need a second page.
+    report.appendNote(QStringLiteral("\nA note of my own").repeated(80));
+    report.platform.printToPdfFile = folder->filePath(QStringLiteral("whole.pdf"));
+    report.window.cmdPrint_Click();
+    QCOMPARE(report.platform.printRequests, QList<bool>{false});
+    const QString printed = PdfText(report.platform.printToPdfFile);
+    for (const QString& words : {QStringLiteral("By Day Of Birth"), QStringLiteral("By Month Of Birth"),
+                                 QStringLiteral("By SunSign"), kDayAngel, QStringLiteral("A note of my own")}) {
+        QVERIFY2(printed.contains(words), qPrintable(words));
+    }
+    QVERIFY2(printed.count(u'\f') >= 2, "the report fills more than one page");
+    static const QRegularExpression pageNumber(QStringLiteral("^\\s*\\d+\\s*$"), QRegularExpression::MultilineOption);
+    QVERIFY2(!printed.contains(pageNumber), qPrintable(printed));
+}
+
+void frmSaveTest::printsOnlyTheSelection() {
+    Report report;
+    report.select(QStringLiteral("Name Of Angel : ") + kDayAngel);
+    report.platform.printToPdfFile = folder->filePath(QStringLiteral("selection.pdf"));
+    report.window.cmdPrint_Click();
+    QCOMPARE(report.platform.printRequests, QList<bool>{true});
+    QCOMPARE(PdfText(report.platform.printToPdfFile).simplified(), QStringLiteral("Name Of Angel : ") + kDayAngel);
+}
+
+void frmSaveTest::cancellingThePrintDialogPrintsNothing() {
+    Report report;
+    report.window.cmdPrint_Click();
+    QCOMPARE(report.platform.printRequests, QList<bool>{false});
+    QVERIFY(report.platform.informationMessages.isEmpty());
+    QVERIFY(QDir(folder->path()).isEmpty());
+}
+
+void frmSaveTest::handlesLinksWhileShownModally() {
+    Report report(LinkReading());
+    report.platform.whileModalIsShown = [&](QDialog& shown) {
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        QTextCursor cursor(report.box->document());
+        cursor.setPosition(static_cast<int>(report.box->toPlainText().indexOf(QStringLiteral("angels"))));
+        const QPoint onLink = report.box->cursorRect(cursor).center() + QPoint(2, 0);
+        QTest::mousePress(report.box->viewport(), Qt::LeftButton, {}, onLink);
+        QTest::mouseRelease(report.box->viewport(), Qt::LeftButton, {}, onLink);
+    };
+    report.platform.runModal(report.window);
+    QCOMPARE(report.platform.modalDialogs, QStringList{QStringLiteral("frmSave")});
+    QCOMPARE(report.platform.openedAddresses, QStringList{QStringLiteral("http://www.angels.example")});
+    QVERIFY2(report.box->extraSelections().isEmpty(), "closing the window removes the link handling");
+}
+
+void frmSaveTest::removesOnlyItsOwnLinkHandler() {
+    auto closed = std::make_unique<Report>();
+    closed->show();
+    closed->window.close();
+    Report open(LinkReading());
+    open.show();
+    QCOMPARE(open.box->extraSelections().size(), 1);
+    closed.reset(); // the closed window removed its handler when it closed, not again now
+    QCOMPARE(open.box->extraSelections().size(), 1);
+    open.window.reject();
+    QVERIFY(open.box->extraSelections().isEmpty());
+}
+
+} // namespace seraphel
+
+QTEST_MAIN(seraphel::frmSaveTest)
+#include "frmSaveTest.moc"

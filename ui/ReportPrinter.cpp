@@ -1,0 +1,30 @@
+#include "ReportPrinter.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+namespace seraphel {
+
+void PrepareReportPrinter(QPrinter& printer) {
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+}
+
+void PrintBoxContent(const QTextEdit& box, QPrinter& printer) {
+    QTextDocument pages;
+    pages.setDefaultFont(box.document()->defaultFont());
+    const QTextCursor cursor = box.textCursor();
+    QTextCursor(&pages).insertFragment(cursor.hasSelection() ? cursor.selection()
+                                                             : QTextDocumentFragment(box.document()));
+    // Laid out for the printer and cut into its pages beforehand, the document is printed as
+    // it stands: QTextDocument::print adds page numbers only to a document without pages.
+    pages.documentLayout()->setPaintDevice(&printer);
+    pages.setDocumentMargin(0); // the printer's page margins frame the text
+    pages.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    pages.print(&printer);
+}
+
+} // namespace seraphel
