@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "PromoBands.h"
 #include "Session.h"
+#include "UpdateReminder.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -36,14 +37,12 @@ bool Startup::run() {
         return false;
     }
     platform.seedRandomFromClock();
-    runUpdateReminder();
+    CheckForUpdateReminder(platform);
     auto* window = new frmMain(m_session);
     window->showCentred();
     CoBrand_Randomize(platform, *window);
     return true;
 }
-
-void Startup::runUpdateReminder() {}
 
 int CoBrandNumber(double r) {
     const double x = 6 * r + 1;

@@ -18,9 +18,6 @@ public:
     bool run();
 
 private:
-    // The update reminder may ask its question here, before any window of the program shows.
-    void runUpdateReminder();
-
     Session& m_session;
 };
 

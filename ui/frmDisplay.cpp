@@ -1,11 +1,14 @@
 #include "frmDisplay.h"
 
 #include "Controls.h"
+#include "HelpMenus.h"
 #include "Pictures.h"
+#include "Platform.h"
 #include "PromoBands.h"
 #include "Session.h"
 #include "Theme.h"
 #include "frmMain.h"
+#include "frmSave.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -210,6 +213,7 @@ void frmDisplay::buildButtonsAndMenu() {
     backItem->setObjectName(QStringLiteral("mnuBack"));
     auto* exitItem = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmDisplay::mnuExit_Click);
     exitItem->setObjectName(QStringLiteral("mnuExit"));
+    new HelpMenus(session().platform(), *menuBar(), HelpMenuVariant::ResultWindow, *this);
 }
 
 void frmDisplay::Form_Load() {
@@ -255,7 +259,10 @@ void frmDisplay::mnuBack_Click() {
     main->showCentred();
 }
 
-void frmDisplay::cmdPrint_Click() {}
+void frmDisplay::cmdPrint_Click() {
+    frmSave report(session().platform(), reportFields(), this);
+    session().platform().runModal(report);
+}
 
 void frmDisplay::mnuPrint_Click() {
     cmdPrint_Click();

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Controls.h"
 #include "FindFlow.h"
+#include "HelpMenus.h"
 #include "InputCheck.h"
 #include "Platform.h"
 #include "PromoBands.h"
@@ -165,6 +166,7 @@ void frmMain::buildMenu() {
     find->setObjectName(QStringLiteral("mnuFind"));
     auto* exit = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
     exit->setObjectName(QStringLiteral("mnuExit"));
+    new HelpMenus(session().platform(), *menuBar(), HelpMenuVariant::MainWindow, *this);
 }
 
 void frmMain::Form_Load() {
