@@ -39,6 +39,11 @@ QString WithLineBreaks(QString text) {
     return text.replace(loneCarriageReturn, QStringLiteral("\n"));
 }
 
+bool IsFileOrNothing(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() || !info.exists();
+}
+
 // A lock that the holder has not finished writing reads as damaged for a moment.
 constexpr qint64 kLockWritingSeconds = 2;
 
@@ -100,8 +105,18 @@ bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectio
     return dialog.exec() == QDialog::Accepted;
 }
 
-QSettings& QtPlatform::settings() {
-    if (!m_settings) {
+QSettings* QtPlatform::settings() {
+    if (!m_settingsOpened) {
+        m_settingsOpened = true;
+        // Where the store keeps its file and the lock it writes under, on systems without a
+        // registry. Reading a pipe there would wait for ever, before any window shows, and a
+        // folder cannot be read at all: with anything but a file there, nothing is stored.
+        const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QLatin1Char('/') + ApplicationName() + QLatin1Char('/') + ApplicationName() +
+                             QStringLiteral(".conf");
+        if (!IsFileOrNothing(file) || !IsFileOrNothing(file + QStringLiteral(".lock"))) {
+            return nullptr;
+        }
         // The application name as both organisation and application: the registry key
         // HKEY_CURRENT_USER\Software\<name>\<name> with one subkey per section on Windows,
         // ~/.config/<name>/<name>.conf elsewhere. An organisation alone would put the values
@@ -111,16 +126,19 @@ QSettings& QtPlatform::settings() {
         // Only the user's own store: no system-wide file or machine key is read.
         m_settings->setFallbacksEnabled(false);
     }
-    return *m_settings;
+    return m_settings.get();
 }
 
 QString QtPlatform::readSetting(const QString& section, const QString& name) {
-    return settings().value(section + QLatin1Char('/') + name).toString();
+    QSettings* store = settings();
+    return store != nullptr ? store->value(section + QLatin1Char('/') + name).toString() : QString();
 }
 
 void QtPlatform::writeSetting(const QString& section, const QString& name, const QString& value) {
-    settings().setValue(section + QLatin1Char('/') + name, value);
-    settings().sync();
+    if (QSettings* store = settings()) {
+        store->setValue(section + QLatin1Char('/') + name, value);
+        store->sync();
+    }
 }
 
 bool QtPlatform::claimSingleInstance() {
