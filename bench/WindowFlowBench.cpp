@@ -4,7 +4,6 @@
 // starts from a window prepared beforehand; QBENCHMARK repeats the steps until the figure
 // settles, while a stopwatch times the press alone: the figure reported, per press.
 // Run: QT_QPA_PLATFORM=offscreen window_flow_bench
-#include "FindFlow.h"
 #include "WindowTesting.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -60,16 +59,16 @@ private:
     int m_laps = 0;
 };
 
-// Anna, born on 14 March 1985 in the northern hemisphere.
-BirthDetails Anna() {
-    BirthDetails details;
-    details.personName = "ANNA";
-    details.birthYear = 1985;
-    details.birthMonthName = "March";
-    details.birthMonthIndex = 2;
-    details.birthDay = 14;
-    details.northernHemisphere = true;
-    return details;
+// A shown main window with Anna, born on 14 March 1985, entered.
+frmMain& MainWindowWithAnna(Session& session) {
+    auto* main = new frmMain(session);
+    main->showCentred();
+    Child<QLineEdit>(*main, "txtName").setText(QStringLiteral("ANNA"));
+    Child<QComboBox>(*main, "cboMonth").setCurrentIndex(2);
+    Child<QComboBox>(*main, "cboDate").setCurrentIndex(13);
+    Child<QComboBox>(*main, "cboYear").setCurrentText(QStringLiteral("1985"));
+    QCoreApplication::processEvents(); // its own paint is not the find's
+    return *main;
 }
 
 } // namespace
@@ -88,17 +87,11 @@ private slots:
         PaintCounter<frmDisplay> resultPaints;
         Stopwatch stopwatch;
         QBENCHMARK {
-            auto* main = new frmMain(m_program.session());
-            main->showCentred();
-            Child<QLineEdit>(*main, "txtName").setText(QStringLiteral("ANNA"));
-            Child<QComboBox>(*main, "cboMonth").setCurrentIndex(2);
-            Child<QComboBox>(*main, "cboDate").setCurrentIndex(13);
-            Child<QComboBox>(*main, "cboYear").setCurrentText(QStringLiteral("1985"));
-            QCoreApplication::processEvents(); // the main window's own paint is not the find's
+            auto& find = Child<QPushButton>(MainWindowWithAnna(m_program.session()), "cmdFindGurdianAngel");
             resultPaints.paints = 0;
 
             stopwatch.start();
-            Child<QPushButton>(*main, "cmdFindGurdianAngel").click();
+            find.click();
             QCoreApplication::processEvents();
             stopwatch.stop();
 
@@ -112,11 +105,10 @@ private slots:
     }
 
     void printToReportShown() {
-        BirthDetails details = Anna();
-        auto* result = new frmDisplay(m_program.session());
-        result->takeOverReading(ReadGuardianAngels(details));
-        result->showCentred();
-        auto& print = Child<QPushButton>(*result, "cmdPrint");
+        Child<QPushButton>(MainWindowWithAnna(m_program.session()), "cmdFindGurdianAngel").click();
+        const auto results = ShownWindows<frmDisplay>();
+        QCOMPARE(results.size(), 1);
+        auto& print = Child<QPushButton>(*results.constFirst(), "cmdPrint");
         PaintCounter<frmSave> reportPaints;
         Stopwatch stopwatch;
         bool composed = false;

@@ -2,6 +2,7 @@
 // read-only, a folder, a pipe, garbage, or the store's folder a regular file. The program
 // starts all the same, reports nothing, waits for nothing, and leaves what it cannot use as
 // it was. The store lives in a temporary configuration folder, set before anything opens it.
+#include "ConfigFolderMain.h"
 #include "FakePlatform.h"
 #include "QtPlatform.h"
 #include "Session.h"
@@ -196,15 +197,7 @@ private slots:
 } // namespace seraphel
 
 int main(int argc, char** argv) {
-    // QSettings takes the configuration folder once, at its first use: set it before the application exists.
-    QTemporaryDir configFolder;
-    if (!configFolder.isValid()) {
-        return 1;
-    }
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.path()));
-    QApplication application(argc, argv);
-    seraphel::SettingsFaultTest test(configFolder.path());
-    return QTest::qExec(&test, argc, argv);
+    return seraphel::testing::RunInTemporaryConfigFolder<seraphel::SettingsFaultTest>(argc, argv);
 }
 
 #include "SettingsFaultTest.moc"
