@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,6 +94,9 @@ public:
 
 private:
     QString m_configFolder;
+    // Made anew for each test, and ended after its windows: they reach the session when closed.
+    std::unique_ptr<PlatformWithRealStore> m_platform;
+    std::unique_ptr<Session> m_session;
 
     QString storeFolder() const { return m_configFolder + QLatin1Char('/') + ApplicationName(); }
     QString storeFile() const { return storeFolder() + QLatin1Char('/') + ApplicationName() + QStringLiteral(".conf"); }
@@ -146,8 +151,15 @@ private:
     }
 
 private slots:
+    void init() {
+        m_platform = std::make_unique<PlatformWithRealStore>();
+        m_session = std::make_unique<Session>(*m_platform);
+    }
+
     void cleanup() {
         testing::CloseAllWindows();
+        m_session.reset();
+        m_platform.reset();
         if (QFileInfo(storeFile()).isFile()) {
             QFile::setPermissions(storeFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
@@ -179,15 +191,13 @@ private slots:
         if (permissions && geteuid() == 0) {
             QSKIP("root reads and writes a file whatever its permissions say");
         }
-        PlatformWithRealStore platform;
-        const QString kept = prepare(fault, platform.today());
+        const QString kept = prepare(fault, m_platform->today());
         const QString before = Describe(kept);
-        Session session(platform);
 
-        QVERIFY(Startup(session).run());
+        QVERIFY(Startup(*m_session).run());
         QCOMPARE(testing::ShownWindows<frmMain>().size(), 1);
-        QVERIFY(platform.recorded.informationMessages.isEmpty());
-        QCOMPARE(platform.recorded.questions.size(), questions);
+        QVERIFY(m_platform->recorded.informationMessages.isEmpty());
+        QCOMPARE(m_platform->recorded.questions.size(), questions);
         if (!kept.isEmpty()) {
             QCOMPARE(Describe(kept), before);
         }
