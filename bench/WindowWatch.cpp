@@ -65,6 +65,20 @@ long PeakMemoryKiB(pid_t process) {
     return 0;
 }
 
+// Asks the process to end, and makes it end when it has not within two seconds.
+void EndProcess(pid_t process) {
+    kill(process, SIGTERM);
+    const auto asked = Clock::now();
+    while (waitpid(process, nullptr, WNOHANG) == 0) {
+        if (Clock::now() - asked > std::chrono::seconds(2)) {
+            kill(process, SIGKILL);
+            waitpid(process, nullptr, 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 bool Fail(const char* why) {
     std::fprintf(stderr, "window_watch: %s\n", why);
     return false;
@@ -147,8 +161,7 @@ int main(int argc, char* argv[]) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[2])));
     }
     const long peak = mapped ? PeakMemoryKiB(process) : 0;
-    kill(process, SIGTERM);
-    waitpid(process, nullptr, 0);
+    EndProcess(process);
     xcb_disconnect(connection);
     if (!mapped) {
         return 1;
