@@ -39,6 +39,28 @@ QString WithLineBreaks(QString text) {
     return text.replace(loneCarriageReturn, QStringLiteral("\n"));
 }
 
+bool IsFileOrNothing(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() || !info.exists();
+}
+
+// A lock that the holder has not finished writing reads as damaged for a moment.
+constexpr qint64 kLockWritingSeconds = 2;
+
+// Whether a lock that could not be taken belongs to an instance: one whose content names its
+// process (the lock's own check found that process running), or one written a moment ago.
+bool HeldByAnInstance(const QLockFile& lock, const QString& path) {
+    qint64 process = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&process, &host, &application)) {
+        return true;
+    }
+    const QDateTime written = QFileInfo(path).lastModified();
+    const qint64 age = written.isValid() ? written.secsTo(QDateTime::currentDateTime()) : kLockWritingSeconds;
+    return age >= 0 && age < kLockWritingSeconds;
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -83,8 +105,18 @@ bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectio
     return dialog.exec() == QDialog::Accepted;
 }
 
-QSettings& QtPlatform::settings() {
-    if (!m_settings) {
+QSettings* QtPlatform::settings() {
+    if (!m_settingsOpened) {
+        m_settingsOpened = true;
+        // Where the store keeps its file and the lock it writes under, on systems without a
+        // registry. Reading a pipe there would wait for ever, before any window shows, and a
+        // folder cannot be read at all: with anything but a file there, nothing is stored.
+        const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QLatin1Char('/') + ApplicationName() + QLatin1Char('/') + ApplicationName() +
+                             QStringLiteral(".conf");
+        if (!IsFileOrNothing(file) || !IsFileOrNothing(file + QStringLiteral(".lock"))) {
+            return nullptr;
+        }
         // The application name as both organisation and application: the registry key
         // HKEY_CURRENT_USER\Software\<name>\<name> with one subkey per section on Windows,
         // ~/.config/<name>/<name>.conf elsewhere. An organisation alone would put the values
@@ -94,16 +126,19 @@ QSettings& QtPlatform::settings() {
         // Only the user's own store: no system-wide file or machine key is read.
         m_settings->setFallbacksEnabled(false);
     }
-    return *m_settings;
+    return m_settings.get();
 }
 
 QString QtPlatform::readSetting(const QString& section, const QString& name) {
-    return settings().value(section + QLatin1Char('/') + name).toString();
+    QSettings* store = settings();
+    return store != nullptr ? store->value(section + QLatin1Char('/') + name).toString() : QString();
 }
 
 void QtPlatform::writeSetting(const QString& section, const QString& name, const QString& value) {
-    settings().setValue(section + QLatin1Char('/') + name, value);
-    settings().sync();
+    if (QSettings* store = settings()) {
+        store->setValue(section + QLatin1Char('/') + name, value);
+        store->sync();
+    }
 }
 
 bool QtPlatform::claimSingleInstance() {
@@ -114,17 +149,30 @@ bool QtPlatform::claimSingleInstance() {
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
     }
-    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock"));
-    // A lock left by a killed process is detected as stale and taken over.
+    const QString path = folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock");
+    // Only a regular file can be an instance's lock. Anything else there (a folder, or a pipe,
+    // whose reading would wait for ever) holds nobody: run without the claim.
+    if (const QFileInfo existing(path); existing.exists() && !existing.isFile()) {
+        return true;
+    }
+    auto lock = std::make_unique<QLockFile>(path);
+    // A lock left by a killed process is detected as stale and taken over. Without an age
+    // limit, since an age limit would take a running instance's lock as well.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
         m_instanceLock = std::move(lock);
         return true;
     }
-    if (lock->error() == QLockFile::LockFailedError) {
+    if (lock->error() != QLockFile::LockFailedError) {
+        return true; // the lock cannot be written at all (no writable folder): run rather than refuse to start
+    }
+    if (HeldByAnInstance(*lock, path)) {
         return false;
     }
-    // The lock cannot be written at all (no writable folder): run rather than refuse to start.
+    // A damaged lock (left empty by a crash, or garbage) would otherwise refuse every start.
+    if (lock->removeStaleLockFile() && lock->tryLock(0)) {
+        m_instanceLock = std::move(lock);
+    }
     return true;
 }
 

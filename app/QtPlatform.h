@@ -33,9 +33,12 @@ public:
     double drawRandom() override;
 
 private:
-    QSettings& settings();
+    // The store, opened on first use (start-up needs it only for the reminder); none when
+    // what stands at its file's place cannot be read.
+    QSettings* settings();
 
-    std::unique_ptr<QSettings> m_settings; // opened on first use: start-up needs it only for the reminder
+    bool m_settingsOpened = false;
+    std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::mt19937 m_random;
 };

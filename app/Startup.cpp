@@ -3,12 +3,14 @@
 #include "LinkLabel.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "ProgramStyle.h"
 #include "PromoBands.h"
 #include "Session.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <array>
 #include <cmath>
@@ -74,8 +76,10 @@ void ShutdownAll() {
 }
 
 int RunProgram(Platform& platform) {
-    QApplication::setStyle(QStringLiteral("Fusion")); // the windows' colours look alike on every desktop
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setStyle(new ProgramStyle);
+    // Setting the icon decodes all six of its pictures: the first window shows without it,
+    // and takes it from the first turn of the event loop a moment later.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ProgramIcon()); });
     // The find flow closes the main window before the result window shows, and Back the
     // other way round: the program ends only when the user closes the shown window.
     QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -14,8 +14,9 @@ enum class Field { Literal, Day, Weekday, Month, Year };
 
 constexpr int kTwoDigits = 2;
 constexpr int kFourDigits = 4;
-constexpr int kShortName = 3; // "ddd", "MMM"
-constexpr int kLongName = 4;  // "dddd", "MMMM"
+constexpr int kMostYearDigits = 9; // within an int
+constexpr int kShortName = 3;      // "ddd", "MMM"
+constexpr int kLongName = 4;       // "dddd", "MMMM"
 constexpr int kDaysInWeek = 7;
 constexpr int kMonthsInYear = 12;
 constexpr int kYearsInCentury = 100;
@@ -106,6 +107,10 @@ bool IsName(const Token& token) {
     return token.width >= kShortName;
 }
 
+bool IsNumber(const Token& token) {
+    return (token.field == Field::Day || token.field == Field::Month) && !IsName(token);
+}
+
 QString Number(int value, int width) {
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
 }
@@ -159,9 +164,12 @@ private:
     qsizetype m_position = 0;
 };
 
+// The year ending in these two digits nearest to the current year, and from the year 1 on: a
+// clock set to the first years of the calendar would otherwise reach back before it.
 int NearestCentury(int twoDigitYear, int currentYear) {
     const int first = currentYear - kYearsInCentury / 2;
-    return first + ((twoDigitYear - first) % kYearsInCentury + kYearsInCentury) % kYearsInCentury;
+    const int year = first + ((twoDigitYear - first) % kYearsInCentury + kYearsInCentury) % kYearsInCentury;
+    return year < 1 ? year + kYearsInCentury : year;
 }
 
 } // namespace
@@ -205,7 +213,9 @@ std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QSt
     int month = 0;
     int day = 0;
     bool twoDigitYear = false;
-    for (const Token& token : Tokenize(shortDateFormat)) {
+    const std::vector<Token> tokens = Tokenize(shortDateFormat);
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
         const QLocale::FormatType names = NameFormat(token.width);
         bool read = false;
         switch (token.field) {
@@ -228,9 +238,12 @@ std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QSt
             }
             break;
         case Field::Year: {
-            const int digits = cursor.readNumber(kFourDigits, year);
+            // A clock set past the year 9999 writes five digits: the year takes every digit
+            // there is, unless a number follows at once ("yyyyMMdd"), which only four leave.
+            const bool numberFollows = i + 1 < tokens.size() && IsNumber(tokens[i + 1]);
+            const int digits = cursor.readNumber(numberFollows ? kFourDigits : kMostYearDigits, year);
             twoDigitYear = digits == kTwoDigits && token.width == kTwoDigits;
-            read = digits == kFourDigits || twoDigitYear;
+            read = digits >= kFourDigits || twoDigitYear;
             break;
         }
         }

@@ -1,6 +1,6 @@
 // The text form of the date of the last update reminder. It follows the system's short date
-// format, with two changes that keep it readable on every later start: the year always has four
-// digits (a two-digit year would read back a century early), and the digits are ASCII (other
+// format, with two changes that keep it readable on every later start: the year has four digits
+// or more (a two-digit year would read back a century early), and the digits are ASCII (other
 // digits do not survive the setting encoding). Format characters that the encoding would lose,
 // such as the right-to-left marks of Arabic formats, are left out for the same reason; names of
 // months and weekdays, where a format has them, are the English ones.

@@ -7,7 +7,7 @@ packages=(
     # build
     cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
     # tests and benchmarks
-    googletest libgtest-dev libbenchmark-dev python3
+    googletest libgtest-dev libbenchmark-dev python3 pkg-config libxcb1-dev
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
     pandoc unrtf poppler-utils
     # fuzzing and sanitizers

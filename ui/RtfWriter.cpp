@@ -18,8 +18,6 @@ struct RunStyle {
     bool italic = false;
     bool underline = false;
     std::optional<QColor> color; // none: the reader's default text colour
-
-    friend bool operator==(const RunStyle&, const RunStyle&) = default;
 };
 
 struct Run {

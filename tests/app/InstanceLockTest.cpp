@@ -1,9 +1,10 @@
 // The single-instance check of the real platform: a second claim is refused while the
-// first holds, a lock left by a killed process does not block, and a lock that cannot be
-// written at all lets the program run.
+// first holds, a lock left by a killed process or damaged does not block, and a lock that
+// cannot be written at all lets the program run.
 #include "QtPlatform.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace seraphel {
 namespace {
@@ -31,6 +34,58 @@ qint64 EndedProcessId() {
     const qint64 id = process.processId();
     process.waitForFinished();
     return id;
+}
+
+bool WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+enum class Leftover { OldEmptyFile, Garbage, Binary, DanglingLink, Folder, Pipe, NewEmptyFile };
+
+// Puts something at the lock's place that no running instance holds, as a crash, an
+// interrupted write or another program may leave it; files are dated a minute back.
+bool Leave(Leftover leftover, const QString& path) {
+    const auto aged = [&path](const QByteArray& content) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
+               file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    };
+    switch (leftover) {
+    case Leftover::OldEmptyFile:
+        return aged({});
+    case Leftover::Garbage:
+        return aged("not a lock\nat all\n");
+    case Leftover::Binary:
+        return aged(QByteArray(4096, '\xff'));
+    case Leftover::DanglingLink:
+        return QFile::link(path + QStringLiteral(".gone"), path);
+    case Leftover::Folder:
+        return QDir().mkdir(path) && WriteFile(path + QStringLiteral("/inside"), "kept");
+    case Leftover::Pipe:
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Leftover::NewEmptyFile:
+        return WriteFile(path, {});
+    }
+    return false;
+}
+
+// What stands at a path, without following a link.
+QString Kind(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        return QStringLiteral("link");
+    }
+    if (info.isDir()) {
+        return QStringLiteral("folder with ") +
+               QDir(path).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).join(u',');
+    }
+    return info.isFile() ? QStringLiteral("file") : info.exists() ? QStringLiteral("other") : QStringLiteral("none");
 }
 
 } // namespace
@@ -93,6 +148,46 @@ private slots:
         QVERIFY(platform.claimSingleInstance());
         QtPlatform another;
         QVERIFY(!another.claimSingleInstance()); // the lock is held again, by this process now
+    }
+
+    void whatIsLeftAtTheLocksPlace_data() {
+        QTest::addColumn<Leftover>("leftover");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<bool>("claims");
+        QTest::newRow("empty file left by a crash") << Leftover::OldEmptyFile << true << true;
+        QTest::newRow("garbage") << Leftover::Garbage << true << true;
+        QTest::newRow("binary bytes") << Leftover::Binary << true << true;
+        QTest::newRow("dangling link") << Leftover::DanglingLink << true << false;
+        QTest::newRow("folder") << Leftover::Folder << true << false;
+        QTest::newRow("named pipe") << Leftover::Pipe << true << false;
+        // Another instance that has just created its lock and not yet written it.
+        QTest::newRow("empty file of this moment") << Leftover::NewEmptyFile << false << false;
+    }
+
+    void whatIsLeftAtTheLocksPlace() {
+        QFETCH(Leftover, leftover);
+        QFETCH(bool, starts);
+        QFETCH(bool, claims);
+        const QString path = LockPath(m_runtime->path());
+        QVERIFY(Leave(leftover, path));
+        const QString kind = Kind(path);
+        QtPlatform platform;
+        QCOMPARE(platform.claimSingleInstance(), starts);
+        QtPlatform another;
+        QCOMPARE(another.claimSingleInstance(), starts && !claims);
+        // What the claim could not use is left as it was.
+        if (!claims) {
+            QCOMPARE(Kind(path), kind);
+        }
+    }
+
+    void aRuntimeFolderThatIsAFileLetsTheProgramRun() {
+        const QString file = m_runtime->filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(WriteFile(file, "text"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(file));
+        QtPlatform platform;
+        QVERIFY(platform.claimSingleInstance());
+        QCOMPARE(ReadFile(file), QByteArray("text"));
     }
 
     void aLockThatCannotBeWrittenLetsTheProgramRun() {

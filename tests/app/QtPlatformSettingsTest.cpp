@@ -1,5 +1,6 @@
 // The real settings store and message box of QtPlatform. The store lives in a temporary
 // configuration folder, set before anything opens a settings file.
+#include "ConfigFolderMain.h"
 #include "QtPlatform.h"
 #include "SettingCodec.h"
 #include "StoredDate.h"
@@ -155,15 +156,7 @@ void QtPlatformSettingsTest::questionShowsTheCarriageReturnAsALineBreak() {
 } // namespace seraphel
 
 int main(int argc, char** argv) {
-    // QSettings takes the configuration folder once, at its first use: set it before the application exists.
-    QTemporaryDir configFolder;
-    if (!configFolder.isValid()) {
-        return 1;
-    }
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.path()));
-    QApplication application(argc, argv);
-    seraphel::QtPlatformSettingsTest test(configFolder.path());
-    return QTest::qExec(&test, argc, argv);
+    return seraphel::testing::RunInTemporaryConfigFolder<seraphel::QtPlatformSettingsTest>(argc, argv);
 }
 
 #include "QtPlatformSettingsTest.moc"

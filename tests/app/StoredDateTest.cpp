@@ -101,13 +101,30 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"two-digit year in a four-digit format", kArabic, QStringLiteral("7/12/26"), kToday, std::nullopt}),
     DescribedRowName());
 
+// A clock set far back or far ahead: two-digit years stay within the calendar, from the year 1
+// on, and a year past 9999 is read with all its digits, unless a number follows it at once.
+INSTANTIATE_TEST_SUITE_P(
+    FarOffClocks, StoredDateReadTest,
+    ::testing::Values(
+        ReadCase{"year 8, two digits", kUs, QStringLiteral("1/1/76"), QDate(8, 9, 1), QDate(76, 1, 1)},
+        ReadCase{"year 1, two digits", kUs, QStringLiteral("12/31/99"), QDate(1, 1, 1), QDate(99, 12, 31)},
+        ReadCase{"year 1, year 00", kUs, QStringLiteral("1/1/00"), QDate(1, 1, 1), QDate(100, 1, 1)},
+        ReadCase{"year 1, four digits", kUs, QStringLiteral("1/1/0001"), QDate(1, 1, 1), QDate(1, 1, 1)},
+        ReadCase{"year 9999, year 00", kUs, QStringLiteral("1/1/00"), QDate(9999, 12, 31), QDate(10000, 1, 1)},
+        ReadCase{"five-digit year", kUs, QStringLiteral("12/7/20261"), kToday, QDate(20261, 12, 7)},
+        ReadCase{"five digits, German", kGerman, QStringLiteral("07.12.12026"), kToday, QDate(12026, 12, 7)},
+        ReadCase{"a number right after the year", QStringLiteral("yyyyMMdd"), QStringLiteral("20261207"), kToday,
+                 QDate(2026, 12, 7)},
+        ReadCase{"five digits before a number", QStringLiteral("yyyyMMdd"), QStringLiteral("120261207"), kToday,
+                 std::nullopt}),
+    DescribedRowName());
+
 INSTANTIATE_TEST_SUITE_P(
     Unreadable, StoredDateReadTest,
     ::testing::Values(ReadCase{"garbage", kUs, QStringLiteral("garbage"), kToday, std::nullopt},
                       ReadCase{"half a date", kUs, QStringLiteral("12/7/"), kToday, std::nullopt},
                       ReadCase{"no year", kUs, QStringLiteral("12/7"), kToday, std::nullopt},
                       ReadCase{"three-digit year", kUs, QStringLiteral("12/7/202"), kToday, std::nullopt},
-                      ReadCase{"five-digit year", kUs, QStringLiteral("12/7/20261"), kToday, std::nullopt},
                       ReadCase{"three-digit day", kUs, QStringLiteral("12/007/2026"), kToday, std::nullopt},
                       ReadCase{"month 13", kUs, QStringLiteral("13/7/2026"), kToday, std::nullopt},
                       ReadCase{"month 0", kUs, QStringLiteral("0/7/2026"), kToday, std::nullopt},
@@ -129,6 +146,18 @@ INSTANTIATE_TEST_SUITE_P(
                                QStringLiteral("Mox 07.12.2026"), kToday, std::nullopt},
                       ReadCase{"unknown month name", kMonthName, QStringLiteral("7 Dez 2026"), kToday, std::nullopt}),
     DescribedRowName());
+
+TEST(StoredDateTest, YearsFromOneToPast9999ReadBackInEveryLocale) {
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        for (const QDate date :
+             {QDate(1, 1, 1), QDate(99, 12, 31), QDate(9999, 12, 31), QDate(10000, 1, 1), QDate(123456, 6, 30)}) {
+            const QString stored = FormatStoredDate(date, locale);
+            ASSERT_EQ(ParseStoredDate(stored, locale, date), date)
+                << locale.name().toStdString() << " " << stored.toStdString();
+        }
+    }
+}
 
 TEST(StoredDateTest, VeryLongTextIsNoDate) {
     const QString megabyteOfDigits(1 << 20, QLatin1Char('1'));

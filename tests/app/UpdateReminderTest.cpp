@@ -179,6 +179,40 @@ TEST_P(UpdateReminderLocaleTest, StoredDateKeepsTheFourteenDayRhythm) {
 
 INSTANTIATE_TEST_SUITE_P(Locales, UpdateReminderLocaleTest, ::testing::Values("en_US", "de_DE", "ko_KR", "ar_EG"));
 
+struct ClockCase {
+    const char* what;
+    QDate today;
+    const char* locale;
+};
+
+// The clock set far back or far ahead of the last reminder, and then put right again: each
+// change asks once and stores the day, which the next start on that day reads back.
+class UpdateReminderClockTest : public UpdateReminderTest, public ::testing::WithParamInterface<ClockCase> {};
+
+TEST_P(UpdateReminderClockTest, AsksOnceAndStoresTheDayEitherWay) {
+    const QLocale locale(QString::fromLatin1(GetParam().locale));
+    const QDate sane = today();
+    storeText(FormatStoredDate(sane, locale));
+    for (const QDate day : {GetParam().today, sane}) {
+        const qsizetype asked = m_platform.questions.size();
+        m_platform.currentDate = day;
+        CheckForUpdateReminder(m_platform, locale);
+        ASSERT_EQ(m_platform.questions.size(), asked + 1) << day.toString().toStdString();
+        EXPECT_EQ(ParseStoredDate(storedText(), locale, day), day) << storedText().toStdString();
+        CheckForUpdateReminder(m_platform, locale);
+        EXPECT_EQ(m_platform.questions.size(), asked + 1) << "asked again on " << day.toString().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, UpdateReminderClockTest,
+                         ::testing::Values(ClockCase{"year 1", QDate(1, 1, 1), "en_US"},
+                                           ClockCase{"year 49", QDate(49, 6, 15), "de_DE"},
+                                           ClockCase{"year 9999", QDate(9999, 12, 31), "en_US"},
+                                           ClockCase{"year 10000", QDate(10000, 1, 1), "ko_KR"},
+                                           ClockCase{"year 30000", QDate(30000, 2, 29), "ar_EG"},
+                                           ClockCase{"year 26", QDate(26, 12, 6), "C"}),
+                         DescribedRowName());
+
 TEST_F(UpdateReminderTest, TwoDigitYearFromAnEarlierVersionStillCounts) {
     storeText(QStringLiteral("11/23/26")); // 14 days ago
     check();

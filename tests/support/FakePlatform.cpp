@@ -34,6 +34,9 @@ void FakePlatform::runModal(QDialog& dialog) {
 
 QString FakePlatform::chooseSaveFile(QWidget*, const SaveFileRequest& request) {
     saveRequests.append(request);
+    if (whileSaveDialogIsShown) {
+        whileSaveDialogIsShown();
+    }
     return nextSaveFileName;
 }
 

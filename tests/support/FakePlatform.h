@@ -32,6 +32,7 @@ public:
     // --- How it answers.
     bool nextAnswerYes = false;
     QString nextSaveFileName;                        // empty: the user cancels
+    std::function<void()> whileSaveDialogIsShown;    // runs while the save dialog is "open"
     QString printToPdfFile;                          // empty: the user cancels the print dialog
     std::function<void(QDialog&)> whileModalIsShown; // runs while a modal window is "open"
     bool anotherInstanceRuns = false;

@@ -1,5 +1,6 @@
 #include "RtfWriter.h"
 #include "ReaderTools.h"
+#include "RtfReader.h"
 #include "Theme.h"
 
 #include <QFile>
@@ -103,6 +104,9 @@ void RtfWriterTest::escapesCharacters() {
     const auto document = Document({{text, {}}});
     // The blank after \fs20 ends the control word; the text's own blanks follow it.
     QCOMPARE(Body(*document), "\\fs20 " + rtf + '\n');
+    const auto read = test::ReadRtf(WriteRtf(*document));
+    QVERIFY2(read.document, qPrintable(read.error));
+    QCOMPARE(read.document->text, text);
 }
 
 void RtfWriterTest::switchesBoldItalicAndUnderline() {

@@ -9,10 +9,13 @@
 #include "modHelp.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace seraphel {
 namespace {
@@ -85,6 +89,83 @@ inline constexpr std::array<test::PageTrigger, 3> kReportPageTriggers{{
     {"Label10", "fully-branded"},
 }};
 
+// Everything under a folder, each entry with its kind, permissions and bytes: to see that a
+// failed save left all of it alone.
+QStringList Snapshot(const QString& root) {
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        const QString kind = info.isDir() ? QStringLiteral("folder") : QString::fromLatin1(ReadFile(info.filePath()));
+        entries.append(QStringLiteral("%1 %2 %3")
+                           .arg(QDir(root).relativeFilePath(info.filePath()))
+                           .arg(info.permissions().toInt(), 0, 16)
+                           .arg(kind));
+    }
+    entries.sort();
+    return entries;
+}
+
+// What makes a save fail: set up before the dialog opens, or done while it is open.
+enum class SaveFault {
+    TargetBecomesAFolder,
+    FolderRemoved,
+    FolderBecomesAFile,
+    FolderUnderAFile,
+    ReadOnlyFolder,
+    ReadOnlyFile
+};
+
+// Sets up what is there before the dialog opens; returns the path the user will pick.
+QString BeforeTheDialog(SaveFault fault, const QDir& root) {
+    switch (fault) {
+    case SaveFault::TargetBecomesAFolder:
+    case SaveFault::ReadOnlyFile:
+        WriteFile(root.filePath(QStringLiteral("reading.rtf")), "{\\rtf1 last week's reading}");
+        if (fault == SaveFault::ReadOnlyFile) {
+            QFile::setPermissions(root.filePath(QStringLiteral("reading.rtf")), QFileDevice::ReadOwner);
+        }
+        return root.filePath(QStringLiteral("reading.rtf"));
+    case SaveFault::FolderRemoved:
+    case SaveFault::FolderBecomesAFile:
+        root.mkdir(QStringLiteral("readings"));
+        return root.filePath(QStringLiteral("readings/reading.rtf"));
+    case SaveFault::FolderUnderAFile:
+        WriteFile(root.filePath(QStringLiteral("notes.txt")), "notes");
+        return root.filePath(QStringLiteral("notes.txt/reading.rtf"));
+    case SaveFault::ReadOnlyFolder:
+        root.mkdir(QStringLiteral("readings"));
+        WriteFile(root.filePath(QStringLiteral("readings/reading.rtf")), "{\\rtf1 last week's reading}");
+        QFile::setPermissions(root.filePath(QStringLiteral("readings")),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        return root.filePath(QStringLiteral("readings/reading.rtf"));
+    }
+    return {};
+}
+
+// What another program does while the dialog is open.
+void WhileTheDialogIsOpen(SaveFault fault, const QDir& root) {
+    switch (fault) {
+    case SaveFault::TargetBecomesAFolder:
+        QFile::remove(root.filePath(QStringLiteral("reading.rtf")));
+        root.mkdir(QStringLiteral("reading.rtf"));
+        WriteFile(root.filePath(QStringLiteral("reading.rtf/inside.txt")), "kept");
+        break;
+    case SaveFault::FolderRemoved:
+        QDir(root.filePath(QStringLiteral("readings"))).removeRecursively();
+        break;
+    case SaveFault::FolderBecomesAFile:
+        root.rmdir(QStringLiteral("readings"));
+        WriteFile(root.filePath(QStringLiteral("readings")), "a file now");
+        break;
+    case SaveFault::FolderUnderAFile:
+    case SaveFault::ReadOnlyFolder:
+    case SaveFault::ReadOnlyFile:
+        break;
+    }
+}
+
 // A reading whose day-of-birth angel is a web address, and nothing else.
 ReportFields LinkReading() {
     ReportFields fields;
@@ -117,6 +198,8 @@ private slots:
     void overwritesAnExistingFile();
     void aTargetThatIsAFolderIsLeftIntact();
     void aWriteThatFailsHalfwayKeepsTheOldFile();
+    void aSaveThatCannotBeDoneLeavesWhatIsThere_data();
+    void aSaveThatCannotBeDoneLeavesWhatIsThere();
     void savedReportReadsBackInIndependentReaders();
 
     void printsTheWholeDocumentWithoutPageNumbers();
@@ -330,6 +413,43 @@ void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("reading.rtf")});
     QCOMPARE(report.platform.informationMessages.size(), 1);
     QVERIFY(report.platform.informationMessages.first().text.contains(QDir::toNativeSeparators(path)));
+}
+
+void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere_data() {
+    QTest::addColumn<SaveFault>("fault");
+    QTest::addColumn<bool>("permissions");
+    QTest::newRow("target replaced by a folder while the dialog was open") << SaveFault::TargetBecomesAFolder << false;
+    QTest::newRow("folder removed while the dialog was open") << SaveFault::FolderRemoved << false;
+    QTest::newRow("folder replaced by a file while the dialog was open") << SaveFault::FolderBecomesAFile << false;
+    QTest::newRow("folder that is a regular file") << SaveFault::FolderUnderAFile << false;
+    QTest::newRow("read-only folder") << SaveFault::ReadOnlyFolder << true;
+    QTest::newRow("read-only file") << SaveFault::ReadOnlyFile << true;
+}
+
+void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere() {
+    QFETCH(SaveFault, fault);
+    QFETCH(bool, permissions);
+    if (permissions && geteuid() == 0) {
+        QSKIP("root writes into any folder and over any file, whatever their permissions say");
+    }
+    const QDir root(folder->path());
+    const auto writable = qScopeGuard([&root] {
+        QFile::setPermissions(root.filePath(QStringLiteral("readings")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    Report report;
+    report.platform.nextSaveFileName = BeforeTheDialog(fault, root);
+    QStringList before;
+    report.platform.whileSaveDialogIsShown = [&] {
+        WhileTheDialogIsOpen(fault, root);
+        before = Snapshot(root.path());
+    };
+    report.window.cmdSave_Click();
+    QCOMPARE(Snapshot(root.path()), before);
+    QCOMPARE(report.platform.informationMessages.size(), 1);
+    QCOMPARE(report.platform.informationMessages.first().text,
+             QStringLiteral("The file \"%1\" could not be saved.")
+                 .arg(QDir::toNativeSeparators(report.platform.nextSaveFileName)));
 }
 
 void frmSaveTest::savedReportReadsBackInIndependentReaders() {

@@ -1,0 +1,136 @@
+// How long the windows keep the user waiting, offscreen over the recording platform: from a
+// press of "Find My Guardian Angel " until the result window has shown and painted, and from
+// "&Print" until the report window has shown and painted its composed reading. Every press
+// starts from a window prepared beforehand; QBENCHMARK repeats the steps until the figure
+// settles, while a stopwatch times the press alone: the figure reported, per press.
+// Run: QT_QPA_PLATFORM=offscreen window_flow_bench
+#include "WindowTesting.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmSave.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+namespace seraphel {
+namespace {
+
+using testing::Child;
+using testing::ShownWindows;
+
+// Counts the paint events that reach a window of one kind or its controls.
+template <typename Window> class PaintCounter final : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            if (auto* widget = qobject_cast<QWidget*>(watched); widget && qobject_cast<Window*>(widget->window())) {
+                ++paints;
+            }
+        }
+        return false;
+    }
+};
+
+// Accumulates the time of the timed steps, for the mean per press.
+class Stopwatch final {
+public:
+    void start() { m_clock.start(); }
+    void stop() {
+        m_total += m_clock.nsecsElapsed();
+        ++m_laps;
+    }
+    void report() const { QTest::setBenchmarkResult(static_cast<qreal>(m_total) / m_laps, QTest::WalltimeNanoseconds); }
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_total = 0;
+    int m_laps = 0;
+};
+
+// A shown main window with Anna, born on 14 March 1985, entered.
+frmMain& MainWindowWithAnna(Session& session) {
+    auto* main = new frmMain(session);
+    main->showCentred();
+    Child<QLineEdit>(*main, "txtName").setText(QStringLiteral("ANNA"));
+    Child<QComboBox>(*main, "cboMonth").setCurrentIndex(2);
+    Child<QComboBox>(*main, "cboDate").setCurrentIndex(13);
+    Child<QComboBox>(*main, "cboYear").setCurrentText(QStringLiteral("1985"));
+    QCoreApplication::processEvents(); // its own paint is not the find's
+    return *main;
+}
+
+} // namespace
+
+class WindowFlowBench final : public QObject {
+    Q_OBJECT
+
+private:
+    testing::ProgramUnderTest m_program;
+
+private slots:
+    void init() { m_program.start(); }
+    void cleanup() { m_program.stop(); }
+
+    void findToResultShown() {
+        PaintCounter<frmDisplay> resultPaints;
+        Stopwatch stopwatch;
+        QBENCHMARK {
+            auto& find = Child<QPushButton>(MainWindowWithAnna(m_program.session()), "cmdFindGurdianAngel");
+            resultPaints.paints = 0;
+
+            stopwatch.start();
+            find.click();
+            QCoreApplication::processEvents();
+            stopwatch.stop();
+
+            const auto shown = ShownWindows<frmDisplay>();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY(resultPaints.paints > 0);
+            shown.constFirst()->close();
+            testing::DeleteClosedWindows();
+        }
+        stopwatch.report();
+    }
+
+    void printToReportShown() {
+        Child<QPushButton>(MainWindowWithAnna(m_program.session()), "cmdFindGurdianAngel").click();
+        const auto results = ShownWindows<frmDisplay>();
+        QCOMPARE(results.size(), 1);
+        auto& print = Child<QPushButton>(*results.constFirst(), "cmdPrint");
+        PaintCounter<frmSave> reportPaints;
+        Stopwatch stopwatch;
+        bool composed = false;
+        m_program.platform.whileModalIsShown = [&](QDialog& report) {
+            QCoreApplication::processEvents();
+            stopwatch.stop();
+            composed = !Child<QTextEdit>(report, "RTB").document()->isEmpty();
+        };
+        QBENCHMARK {
+            QCoreApplication::processEvents(); // the result window's own paint is not the report's
+            reportPaints.paints = 0;
+            composed = false;
+            stopwatch.start();
+            print.click();
+            QVERIFY(composed);
+            QVERIFY(reportPaints.paints > 0);
+        }
+        stopwatch.report();
+    }
+};
+
+} // namespace seraphel
+
+QTEST_MAIN(seraphel::WindowFlowBench)
+#include "WindowFlowBench.moc"
