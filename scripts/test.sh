@@ -5,8 +5,14 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_BUILD_DIR:-$root/build}"
 
+# CI treats compiler warnings as errors.
+werror=()
+if [ -n "${CI:-}" ]; then
+    werror=(-DSERAPHEL_WERROR=ON)
+fi
+
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${werror[@]}" "$@"
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
