@@ -2,7 +2,6 @@
 
 #include <QHash>
 
-#include <functional>
 #include <utility>
 
 namespace seraphel::test {
@@ -202,76 +201,83 @@ private:
         return false;
     }
 
+    // A control word of the body with its number: absent, or -1 where a number is missing.
+    struct Word {
+        Parameter parameter;
+        int number;
+        bool on; // a toggle's state: no number or any but 0
+    };
+    // Each handler is false when the word's number is wrong or missing.
+    using Handler = bool (*)(Reader&, const Word&);
+
     bool bodyWord(const QByteArray& name, Parameter parameter) {
-        RtfCharacterStyle& style = current().style;
-        const bool on = !parameter || *parameter != 0;
-        const int number = parameter.value_or(-1);
-        // Each handler is false when its number is wrong or missing.
-        const QHash<QByteArray, std::function<bool()>> words{
-            {"rtf", [&] { return number == 1 && m_groups.size() == 1; }},
-            {"ansi", [] { return true; }},
-            {"ansicpg", [&] { return parameter.has_value(); }},
+        static const QHash<QByteArray, Handler> kWords{
+            {"rtf", [](Reader& r, const Word& w) { return w.number == 1 && r.m_groups.size() == 1; }},
+            {"ansi", [](Reader&, const Word&) { return true; }},
+            {"ansicpg", [](Reader&, const Word& w) { return w.parameter.has_value(); }},
             {"deff",
-             [&] {
-                 m_defaultFont = number;
-                 return parameter.has_value();
+             [](Reader& r, const Word& w) {
+                 r.m_defaultFont = w.number;
+                 return w.parameter.has_value();
              }},
             {"uc",
-             [&] {
-                 m_unicodeSkip = number;
-                 return number >= 0;
+             [](Reader& r, const Word& w) {
+                 r.m_unicodeSkip = w.number;
+                 return w.number >= 0;
              }},
             {"fonttbl",
-             [&] {
-                 current().destination = Destination::FontTable;
+             [](Reader& r, const Word&) {
+                 r.current().destination = Destination::FontTable;
                  return true;
              }},
             {"colortbl",
-             [&] {
-                 current().destination = Destination::ColorTable;
+             [](Reader& r, const Word&) {
+                 r.current().destination = Destination::ColorTable;
                  return true;
              }},
-            {"pard", [] { return true; }},
+            {"pard", [](Reader&, const Word&) { return true; }},
             {"plain",
-             [&] {
-                 style = plainStyle();
+             [](Reader& r, const Word&) {
+                 r.current().style = r.plainStyle();
                  return true;
              }},
-            {"par", [&] { return character(kParagraphBreak); }},
-            {"line", [&] { return character(kLineBreak); }},
-            {"tab", [&] { return character(u'\t'); }},
+            {"par", [](Reader& r, const Word&) { return r.character(kParagraphBreak); }},
+            {"line", [](Reader& r, const Word&) { return r.character(kLineBreak); }},
+            {"tab", [](Reader& r, const Word&) { return r.character(u'\t'); }},
             {"f",
-             [&] {
-                 style.family = m_fonts.value(number);
-                 return m_fonts.contains(number);
+             [](Reader& r, const Word& w) {
+                 r.current().style.family = r.m_fonts.value(w.number);
+                 return r.m_fonts.contains(w.number);
              }},
             {"fs",
-             [&] {
-                 style.halfPoints = number;
-                 return number > 0;
+             [](Reader& r, const Word& w) {
+                 r.current().style.halfPoints = w.number;
+                 return w.number > 0;
              }},
-            {"cf", [&] { return setColor(style, number); }},
+            {"cf", [](Reader& r, const Word& w) { return r.setColor(r.current().style, w.number); }},
             {"b",
-             [&] {
-                 style.bold = on;
+             [](Reader& r, const Word& w) {
+                 r.current().style.bold = w.on;
                  return true;
              }},
             {"i",
-             [&] {
-                 style.italic = on;
+             [](Reader& r, const Word& w) {
+                 r.current().style.italic = w.on;
                  return true;
              }},
             {"ul",
-             [&] {
-                 style.underline = on;
+             [](Reader& r, const Word& w) {
+                 r.current().style.underline = w.on;
                  return true;
              }},
         };
-        const auto handler = words.constFind(name);
-        if (handler == words.constEnd()) {
+        const Handler handler = kWords.value(name);
+        if (handler == nullptr) {
             return fail(QStringLiteral("an unknown control word \\%1").arg(QLatin1String(name)));
         }
-        return (*handler)() || fail(QStringLiteral("\\%1 with a wrong or missing number").arg(QLatin1String(name)));
+        const Word word{parameter, parameter.value_or(-1), !parameter || *parameter != 0};
+        return handler(*this, word) ||
+               fail(QStringLiteral("\\%1 with a wrong or missing number").arg(QLatin1String(name)));
     }
 
     bool fontWord(const QByteArray& name, Parameter parameter) {
