@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own qtbase source, the same version as the host
+# Qt, with Debian's MinGW-w64, and installs it into a cache folder outside the work tree.
+# A Qt already built there from the same source version and options is reused.
+# Prints the Qt folder (the CMAKE_PREFIX_PATH for the Windows build) on its last line.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=scripts/lib/windows-env.sh
+source "$root/scripts/lib/windows-env.sh"
+
+windows_install_packages dpkg-dev cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools \
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+
+options=(
+    -release -shared -platform linux-g++ -xplatform win32-g++ -qt-host-path /usr
+    -nomake tests -nomake examples
+    -no-opengl -no-dbus -no-icu -no-glib -no-fontconfig
+    -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
+    -no-feature-tabletevent -no-feature-vulkan
+    -qt-freetype -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-doubleconversion
+)
+toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+key="$(printf '%s\n' "$version" "${options[@]}" | cat - "$toolchain" | sha256sum | cut -c1-12)"
+prefix="$SERAPHEL_WINDOWS_CACHE/qt-$version-$key"
+
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+# The source package must be the host Qt's: its build tools (moc, rcc, uic) come from /usr.
+work="$SERAPHEL_WINDOWS_CACHE/qt-build-$key"
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+source_list=/etc/apt/sources.list.d/seraphel-qt-source.sources
+if [ ! -f "$source_list" ]; then
+    windows_as_root tee "$source_list" >/dev/null <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+    windows_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+fi
+(cd "$work" && apt-get source -q --download-only "qt6-base=$version" >/dev/null &&
+    dpkg-source -x --no-check ./*.dsc src >/dev/null)
+
+mkdir -p "$work/build"
+(
+    cd "$work/build"
+    nice "$work/src/configure" -prefix "$prefix" "${options[@]}" -- -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        >"$work/configure.log" 2>&1 || { tail -50 "$work/configure.log" >&2; exit 1; }
+    nice cmake --build . --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
+        { grep -m 20 -B 2 -A 10 -E 'error|FAILED' "$work/build.log" >&2; exit 1; }
+    cmake --install . >"$work/install.log" 2>&1 || { tail -50 "$work/install.log" >&2; exit 1; }
+)
+touch "$prefix/.complete"
+rm -rf "$work"
+echo "$prefix"
