@@ -2,7 +2,8 @@
 # cache, started once and kept running, so that no test waits for wine to set itself up and
 # no wine helper holds on to a test's output.
 
-SERAPHEL_WINDOWS_CACHE="${SERAPHEL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/seraphel-windows}"
+# shellcheck source=scripts/lib/windows-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/windows-env.sh"
 export WINEPREFIX="${WINEPREFIX:-$SERAPHEL_WINDOWS_CACHE/wine-prefix}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -18,7 +19,6 @@ windows_path() {
 # Creates the prefix on first use and keeps its wineserver running, detached from the caller's
 # terminal and pipes.
 wine_prepare() {
-    mkdir -p "$SERAPHEL_WINDOWS_CACHE"
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.seraphel-ready" ]; then
