@@ -1,0 +1,53 @@
+# What a Windows build of Seraphel needs at run time besides its own code: the Qt DLLs and
+# plugins it loads and the MinGW runtime. They are installed beside seraphel.exe (the installer
+# and the portable archive carry them), and under wine the cross build's tests find them on
+# wine's path.
+
+get_target_property(_qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+get_filename_component(SERAPHEL_QT_BIN_DIR "${_qt_core_dll}" DIRECTORY)
+
+# The MinGW runtime DLLs, found where the compiler keeps its own libraries.
+set(SERAPHEL_MINGW_RUNTIME_DLLS)
+foreach(_dll IN ITEMS libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${_dll}
+        OUTPUT_VARIABLE _path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${_path}")
+        find_file(_path_${_dll} ${_dll} PATHS "${CMAKE_FIND_ROOT_PATH}/lib" NO_DEFAULT_PATH REQUIRED)
+        set(_path "${_path_${_dll}}")
+    endif()
+    list(APPEND SERAPHEL_MINGW_RUNTIME_DLLS "${_path}")
+endforeach()
+
+if(CMAKE_CROSSCOMPILING)
+    set(_dll_paths "${SERAPHEL_QT_BIN_DIR}")
+    foreach(_dll IN LISTS SERAPHEL_MINGW_RUNTIME_DLLS)
+        get_filename_component(_folder "${_dll}" DIRECTORY)
+        list(APPEND _dll_paths "${_folder}")
+    endforeach()
+    list(REMOVE_DUPLICATES _dll_paths)
+    set(_emulator "${PROJECT_SOURCE_DIR}/scripts/windows/wine-run.sh")
+    foreach(_folder IN LISTS _dll_paths)
+        list(APPEND _emulator --dll-path "${_folder}")
+    endforeach()
+    set(CMAKE_CROSSCOMPILING_EMULATOR "${_emulator}")
+endif()
+
+# seraphel.exe with what it loads: the Qt libraries, the Windows platform plugin, the native
+# style, the JPEG reader for the angel pictures and the Windows printer support. Qt looks for
+# plugin folders beside the executable.
+function(seraphel_install_windows_runtime destination)
+    foreach(_module IN ITEMS Core Gui Widgets PrintSupport)
+        install(FILES "$<TARGET_FILE:Qt6::${_module}>" DESTINATION "${destination}")
+    endforeach()
+    install(FILES ${SERAPHEL_MINGW_RUNTIME_DLLS} DESTINATION "${destination}")
+    foreach(_plugin IN ITEMS
+            platforms:QWindowsIntegrationPlugin
+            styles:QWindowsVistaStylePlugin
+            imageformats:QJpegPlugin
+            printsupport:QWindowsPrinterSupportPlugin)
+        string(REPLACE ":" ";" _plugin "${_plugin}")
+        list(GET _plugin 0 _folder)
+        list(GET _plugin 1 _target)
+        install(FILES "$<TARGET_FILE:Qt6::${_target}>" DESTINATION "${destination}/${_folder}")
+    endforeach()
+endfunction()
