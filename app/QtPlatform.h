@@ -1,9 +1,8 @@
 // The platform services as the desktop provides them, through Qt.
 #pragma once
 
+#include "InstanceLock.h"
 #include "Platform.h"
-
-#include <QLockFile>
 
 #include <memory>
 #include <random>
@@ -39,7 +38,7 @@ private:
 
     bool m_settingsOpened = false;
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock; // made at the first claim
     std::mt19937 m_random;
 };
 
