@@ -1,6 +1,7 @@
 #include "InstanceLock.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -125,6 +126,8 @@ bool InstanceLock::claim() {
     if (const QFileInfo existing(m_path); existing.exists() && !existing.isFile()) {
         return true;
     }
+    // The folder may be the program's own, which does not exist before its first start.
+    QDir().mkpath(QFileInfo(m_path).path());
     Attempt result = attempt();
     if (result == Attempt::Damaged) {
         if (m_beforeTakeover) {

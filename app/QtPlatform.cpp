@@ -44,12 +44,18 @@ bool IsFileOrNothing(const QString& path) {
     return info.isFile() || !info.exists();
 }
 
-// Where the single-instance lock lies: in the runtime folder, which is made for such files.
+// Where the single-instance lock lies: in the runtime folder, which is made for such files, and
+// on Windows, whose runtime location is the home folder, among the program's local data.
 QString InstanceLockPath() {
+#ifdef Q_OS_WIN
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + ApplicationName();
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
     }
+#endif
     return folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock");
 }
 

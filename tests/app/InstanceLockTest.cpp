@@ -22,10 +22,13 @@
 namespace seraphel {
 namespace {
 
+QString LockName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".lock");
+}
+
 // Where the platform keeps its lock in the given runtime folder.
 QString LockPath(const QString& runtimeFolder) {
-    return runtimeFolder + QLatin1Char('/') + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
-           QStringLiteral(".lock");
+    return runtimeFolder + QLatin1Char('/') + LockName();
 }
 
 // The number of a process that has ended.
@@ -202,6 +205,13 @@ private slots:
         const bool firstRuns = first.claim();
         QCOMPARE(firstRuns + secondRuns, 1);
         QVERIFY(second.held());
+    }
+
+    // Windows gives the home folder as the runtime location.
+    void theLockStaysOutOfTheHomeFolder() {
+        QtPlatform platform;
+        QVERIFY(platform.claimSingleInstance());
+        QVERIFY(!QFileInfo::exists(QDir::home().filePath(LockName())));
     }
 
     void aRuntimeFolderThatIsAFileLetsTheProgramRun() {
