@@ -44,6 +44,18 @@ bool IsFileOrNothing(const QString& path) {
     return info.isFile() || !info.exists();
 }
 
+// Whether the settings store can be written without waiting on the lock it writes under, which it
+// would wait on until a lock left by a crash during a write is half a minute old. Only an instance
+// of the program writes the store: while this one is the only one, a lock there is such a
+// leftover and is taken over at once; otherwise the store may be in use.
+bool StoreLockFree(const QString& path, bool onlyInstance) {
+    const QFileInfo lock(path);
+    if (!lock.exists() && !lock.isSymLink()) {
+        return true;
+    }
+    return onlyInstance && QFile::remove(path);
+}
+
 // Where the single-instance lock lies: in the runtime folder, which is made for such files, and
 // on Windows, whose runtime location is the home folder, among the program's local data.
 QString InstanceLockPath() {
@@ -112,7 +124,10 @@ QSettings* QtPlatform::settings() {
         const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                              QLatin1Char('/') + ApplicationName() + QLatin1Char('/') + ApplicationName() +
                              QStringLiteral(".conf");
-        if (!IsFileOrNothing(file) || !IsFileOrNothing(file + QStringLiteral(".lock"))) {
+        const QString lock = file + QStringLiteral(".lock");
+        const bool onlyInstance = m_instanceLock && m_instanceLock->held();
+        // A store that could only be had by waiting is not used this time, as one that fails.
+        if (!IsFileOrNothing(file) || !IsFileOrNothing(lock) || !StoreLockFree(lock, onlyInstance)) {
             return nullptr;
         }
         // The application name as both organisation and application: the registry key

@@ -32,8 +32,9 @@ public:
     double drawRandom() override;
 
 private:
-    // The store, opened on first use (start-up needs it only for the reminder); none when
-    // what stands at its file's place cannot be read.
+    // The store, opened on first use (start-up needs it only for the reminder, after the
+    // single-instance claim); none when what stands at its file's place cannot be read, or
+    // when its lock could only be had by waiting.
     QSettings* settings();
 
     bool m_settingsOpened = false;
