@@ -44,21 +44,31 @@ bool IsFileOrNothing(const QString& path) {
     return info.isFile() || !info.exists();
 }
 
-// A lock that the holder has not finished writing reads as damaged for a moment.
-constexpr qint64 kLockWritingSeconds = 2;
-
-// Whether a lock that could not be taken belongs to an instance: one whose content names its
-// process (the lock's own check found that process running), or one written a moment ago.
-bool HeldByAnInstance(const QLockFile& lock, const QString& path) {
-    qint64 process = 0;
-    QString host;
-    QString application;
-    if (lock.getLockInfo(&process, &host, &application)) {
+// Whether the settings store can be written without waiting on the lock it writes under, which it
+// would wait on until a lock left by a crash during a write is half a minute old. Only an instance
+// of the program writes the store: while this one is the only one, a lock there is such a
+// leftover and is taken over at once; otherwise the store may be in use.
+bool StoreLockFree(const QString& path, bool onlyInstance) {
+    const QFileInfo lock(path);
+    if (!lock.exists() && !lock.isSymLink()) {
         return true;
     }
-    const QDateTime written = QFileInfo(path).lastModified();
-    const qint64 age = written.isValid() ? written.secsTo(QDateTime::currentDateTime()) : kLockWritingSeconds;
-    return age >= 0 && age < kLockWritingSeconds;
+    return onlyInstance && QFile::remove(path);
+}
+
+// Where the single-instance lock lies: in the runtime folder, which is made for such files, and
+// on Windows, whose runtime location is the home folder, among the program's local data.
+QString InstanceLockPath() {
+#ifdef Q_OS_WIN
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + ApplicationName();
+#else
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+#endif
+    return folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock");
 }
 
 } // namespace
@@ -114,7 +124,10 @@ QSettings* QtPlatform::settings() {
         const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                              QLatin1Char('/') + ApplicationName() + QLatin1Char('/') + ApplicationName() +
                              QStringLiteral(".conf");
-        if (!IsFileOrNothing(file) || !IsFileOrNothing(file + QStringLiteral(".lock"))) {
+        const QString lock = file + QStringLiteral(".lock");
+        const bool onlyInstance = m_instanceLock && m_instanceLock->held();
+        // A store that could only be had by waiting is not used this time, as one that fails.
+        if (!IsFileOrNothing(file) || !IsFileOrNothing(lock) || !StoreLockFree(lock, onlyInstance)) {
             return nullptr;
         }
         // The application name as both organisation and application: the registry key
@@ -142,38 +155,10 @@ void QtPlatform::writeSetting(const QString& section, const QString& name, const
 }
 
 bool QtPlatform::claimSingleInstance() {
-    if (m_instanceLock) {
-        return true;
+    if (!m_instanceLock) {
+        m_instanceLock = std::make_unique<InstanceLock>(InstanceLockPath());
     }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    const QString path = folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock");
-    // Only a regular file can be an instance's lock. Anything else there (a folder, or a pipe,
-    // whose reading would wait for ever) holds nobody: run without the claim.
-    if (const QFileInfo existing(path); existing.exists() && !existing.isFile()) {
-        return true;
-    }
-    auto lock = std::make_unique<QLockFile>(path);
-    // A lock left by a killed process is detected as stale and taken over. Without an age
-    // limit, since an age limit would take a running instance's lock as well.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        m_instanceLock = std::move(lock);
-        return true;
-    }
-    if (lock->error() != QLockFile::LockFailedError) {
-        return true; // the lock cannot be written at all (no writable folder): run rather than refuse to start
-    }
-    if (HeldByAnInstance(*lock, path)) {
-        return false;
-    }
-    // A damaged lock (left empty by a crash, or garbage) would otherwise refuse every start.
-    if (lock->removeStaleLockFile() && lock->tryLock(0)) {
-        m_instanceLock = std::move(lock);
-    }
-    return true;
+    return m_instanceLock->claim();
 }
 
 QDate QtPlatform::today() {

@@ -1,9 +1,8 @@
 // The platform services as the desktop provides them, through Qt.
 #pragma once
 
+#include "InstanceLock.h"
 #include "Platform.h"
-
-#include <QLockFile>
 
 #include <memory>
 #include <random>
@@ -33,13 +32,14 @@ public:
     double drawRandom() override;
 
 private:
-    // The store, opened on first use (start-up needs it only for the reminder); none when
-    // what stands at its file's place cannot be read.
+    // The store, opened on first use (start-up needs it only for the reminder, after the
+    // single-instance claim); none when what stands at its file's place cannot be read, or
+    // when its lock could only be had by waiting.
     QSettings* settings();
 
     bool m_settingsOpened = false;
     std::unique_ptr<QSettings> m_settings;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock; // made at the first claim
     std::mt19937 m_random;
 };
 

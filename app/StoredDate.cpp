@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -172,6 +173,21 @@ int NearestCentury(int twoDigitYear, int currentYear) {
     return year < 1 ? year + kYearsInCentury : year;
 }
 
+// The short formats the date may have been written in, each once: the locale's first, which
+// wins a tie, then ISO 8601 and every installed locale's (six hundred locales share a few dozen
+// formats).
+std::vector<QString> StoredDateFormats(const QLocale& locale) {
+    std::vector<QString> formats{locale.dateFormat(QLocale::ShortFormat), QStringLiteral("yyyy-MM-dd")};
+    for (const QLocale& installed :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        QString format = installed.dateFormat(QLocale::ShortFormat);
+        if (std::find(formats.begin(), formats.end(), format) == formats.end()) {
+            formats.push_back(std::move(format));
+        }
+    }
+    return formats;
+}
+
 } // namespace
 
 QString FormatStoredDate(QDate date, const QLocale& locale) {
@@ -179,7 +195,14 @@ QString FormatStoredDate(QDate date, const QLocale& locale) {
 }
 
 std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today) {
-    return ParseStoredDateIn(locale.dateFormat(QLocale::ShortFormat), text, today);
+    std::optional<QDate> nearest;
+    for (const QString& format : StoredDateFormats(locale)) {
+        const std::optional<QDate> date = ParseStoredDateIn(format, text, today);
+        if (date && (!nearest || std::abs(today.daysTo(*date)) < std::abs(today.daysTo(*nearest)))) {
+            nearest = date;
+        }
+    }
+    return nearest;
 }
 
 QString FormatStoredDateIn(const QString& shortDateFormat, QDate date) {

@@ -16,9 +16,13 @@ namespace seraphel {
 
 QString FormatStoredDate(QDate date, const QLocale& locale);
 
-// Reads what FormatStoredDate wrote with the same locale, and also the two-digit years that
-// earlier versions wrote where the format has them; such a year is taken in the century that
-// puts the date nearest to today. Anything else, however long or strange, is no date.
+// Reads what FormatStoredDate wrote with any locale: the system's locale may have changed since
+// the date was written. The text is read in the short format of the given locale, of every
+// installed locale and in ISO yyyy-MM-dd; where several formats read it, as "12/9/2026" reads as
+// 9 December and as 12 September, the date nearest to today counts (a reminder a little late
+// rather than at once or never). Two-digit years, as earlier versions wrote them where the format
+// has them, are taken in the century that puts the date nearest to today. A text that none of
+// these formats reads, however long or strange, is no date.
 std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today);
 
 // The same for a short date format given as a Qt date format string ("M/d/yy", "ddd dd.MM.yyyy",

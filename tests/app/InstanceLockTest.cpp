@@ -1,6 +1,8 @@
 // The single-instance check of the real platform: a second claim is refused while the
-// first holds, a lock left by a killed process or damaged does not block, and a lock that
-// cannot be written at all lets the program run.
+// first holds, a lock left by a killed process or damaged does not block, two starts that
+// find the same damaged lock do not both run, and a lock that cannot be written at all lets
+// the program run.
+#include "InstanceLock.h"
 #include "QtPlatform.h"
 
 #include <QCoreApplication>
@@ -20,10 +22,13 @@
 namespace seraphel {
 namespace {
 
+QString LockName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".lock");
+}
+
 // Where the platform keeps its lock in the given runtime folder.
 QString LockPath(const QString& runtimeFolder) {
-    return runtimeFolder + QLatin1Char('/') + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
-           QStringLiteral(".lock");
+    return runtimeFolder + QLatin1Char('/') + LockName();
 }
 
 // The number of a process that has ended.
@@ -179,6 +184,34 @@ private slots:
         if (!claims) {
             QCOMPARE(Kind(path), kind);
         }
+    }
+
+    void twoStartsOverADamagedLockLeaveOneRunning_data() {
+        QTest::addColumn<Leftover>("leftover");
+        QTest::newRow("empty file left by a crash") << Leftover::OldEmptyFile;
+        QTest::newRow("garbage") << Leftover::Garbage;
+    }
+
+    // The second start comes between the first one's check of the damaged lock and its
+    // takeover, and takes the lock over itself.
+    void twoStartsOverADamagedLockLeaveOneRunning() {
+        QFETCH(Leftover, leftover);
+        const QString path = LockPath(m_runtime->path());
+        QVERIFY(Leave(leftover, path));
+        InstanceLock first(path);
+        InstanceLock second(path);
+        bool secondRuns = false;
+        first.setBeforeTakeover([&] { secondRuns = second.claim(); });
+        const bool firstRuns = first.claim();
+        QCOMPARE(firstRuns + secondRuns, 1);
+        QVERIFY(second.held());
+    }
+
+    // Windows gives the home folder as the runtime location.
+    void theLockStaysOutOfTheHomeFolder() {
+        QtPlatform platform;
+        QVERIFY(platform.claimSingleInstance());
+        QVERIFY(!QFileInfo::exists(QDir::home().filePath(LockName())));
     }
 
     void aRuntimeFolderThatIsAFileLetsTheProgramRun() {

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,6 +46,9 @@ private slots:
     void missingValueReadsEmpty();
     void questionShowsTheCarriageReturnAsALineBreak_data();
     void questionShowsTheCarriageReturnAsALineBreak();
+    void leftoverStoreLockHoldsNothingUp_data();
+    void leftoverStoreLockHoldsNothingUp();
+    void cleanup();
 
 private:
     QString settingsFile() const {
@@ -151,6 +155,42 @@ void QtPlatformSettingsTest::questionShowsTheCarriageReturnAsALineBreak() {
     QCOMPARE(title, QStringLiteral("Seraphel"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+void QtPlatformSettingsTest::leftoverStoreLockHoldsNothingUp_data() {
+    QTest::addColumn<QByteArray>("leftover"); // empty: a link to nowhere
+    QTest::addColumn<bool>("claimed");
+    QTest::newRow("empty") << QByteArray("\n") << true;
+    QTest::newRow("garbage") << QByteArray("\xff\x01garbage\n\n\n") << true;
+    QTest::newRow("link to nowhere") << QByteArray() << true;
+    // Without the single-instance claim another instance may be writing: the store is left
+    // alone this time.
+    QTest::newRow("empty, without the claim") << QByteArray("\n") << false;
+}
+
+// A kill during a write leaves the store's lock behind, empty or half-written, and the store
+// would wait on it until it is half a minute old: the test's time limit guards against that.
+void QtPlatformSettingsTest::leftoverStoreLockHoldsNothingUp() {
+    QFETCH(QByteArray, leftover);
+    QFETCH(bool, claimed);
+    const QString lock = settingsFile() + QStringLiteral(".lock");
+    QVERIFY(QDir().mkpath(QFileInfo(lock).path()));
+    QFile file(lock);
+    QVERIFY(leftover.isEmpty() ? QFile::link(lock + QStringLiteral(".gone"), lock)
+                               : file.open(QIODevice::WriteOnly) && file.write(leftover) == leftover.size());
+    file.close();
+    const QString value = EncodeSetting(QStringLiteral("2/29/2028"));
+    {
+        QtPlatform platform;
+        QVERIFY(!claimed || platform.claimSingleInstance());
+        platform.writeSetting(kSection, kEncodedDuration, value);
+    }
+    QCOMPARE(sectionReadByIniReader().value(kEncodedDuration).toString(), claimed ? value : QString());
+    QCOMPARE(QFileInfo(lock).isSymLink() || QFileInfo::exists(lock), !claimed);
+}
+
+void QtPlatformSettingsTest::cleanup() {
+    testing::EmptyConfigFolder(m_configFolder);
 }
 
 } // namespace seraphel

@@ -3,8 +3,7 @@
 // starts all the same, reports nothing, waits for nothing, and leaves what it cannot use as
 // it was. The store lives in a temporary configuration folder, set before anything opens it.
 #include "ConfigFolderMain.h"
-#include "FakePlatform.h"
-#include "QtPlatform.h"
+#include "PlatformWithRealStore.h"
 #include "Session.h"
 #include "SettingCodec.h"
 #include "Startup.h"
@@ -27,35 +26,7 @@
 namespace seraphel {
 namespace {
 
-// The recording platform, with the desktop's real settings store.
-class PlatformWithRealStore final : public Platform {
-public:
-    FakePlatform recorded;
-
-    void showInformation(QWidget* parent, const QString& text) override { recorded.showInformation(parent, text); }
-    bool askYesNo(QWidget* parent, const QString& text) override { return recorded.askYesNo(parent, text); }
-    void openWebAddress(const QString& address) override { recorded.openWebAddress(address); }
-    void runModal(QDialog& dialog) override { recorded.runModal(dialog); }
-    QString chooseSaveFile(QWidget* parent, const SaveFileRequest& request) override {
-        return recorded.chooseSaveFile(parent, request);
-    }
-    bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) override {
-        return recorded.choosePrinter(parent, printer, selectionOffered);
-    }
-    QString readSetting(const QString& section, const QString& name) override {
-        return m_store.readSetting(section, name);
-    }
-    void writeSetting(const QString& section, const QString& name, const QString& value) override {
-        m_store.writeSetting(section, name, value);
-    }
-    bool claimSingleInstance() override { return recorded.claimSingleInstance(); }
-    QDate today() override { return recorded.today(); }
-    void seedRandomFromClock() override { recorded.seedRandomFromClock(); }
-    double drawRandom() override { return recorded.drawRandom(); }
-
-private:
-    QtPlatform m_store;
-};
+using testing::PlatformWithRealStore;
 
 enum class Fault { Folder, Pipe, PipeAtTheLock, Garbage, StoreFolderIsAFile, Unreadable, ReadOnly };
 
@@ -163,9 +134,7 @@ private slots:
         if (QFileInfo(storeFile()).isFile()) {
             QFile::setPermissions(storeFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
-        QDir folder(m_configFolder);
-        folder.removeRecursively();
-        folder.mkpath(m_configFolder);
+        testing::EmptyConfigFolder(m_configFolder);
     }
 
     void startsAndReportsNothing_data() {

@@ -65,6 +65,38 @@ TEST(StoredDateTest, LocaleGivesItsShortFormat) {
     EXPECT_EQ(ParseStoredDate(QStringLiteral("07.12.2026"), german, kToday), kToday);
 }
 
+struct LocaleChangeCase {
+    const char* what;
+    QString text;
+    const char* readIn;
+    QDate today;
+    std::optional<QDate> expected;
+};
+
+class StoredDateLocaleChangeTest : public ::testing::TestWithParam<LocaleChangeCase> {};
+
+TEST_P(StoredDateLocaleChangeTest, ReadsTheDateOfAnyLocaleNearestToToday) {
+    const LocaleChangeCase& row = GetParam();
+    EXPECT_EQ(ParseStoredDate(row.text, QLocale(QString::fromLatin1(row.readIn)), row.today), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, StoredDateLocaleChangeTest,
+    ::testing::Values(LocaleChangeCase{"US date read in Britain", QStringLiteral("12/9/2026"), "en_GB",
+                                       QDate(2026, 12, 9), QDate(2026, 12, 9)},
+                      LocaleChangeCase{"the same text in September", QStringLiteral("12/9/2026"), "en_GB",
+                                       QDate(2026, 9, 12), QDate(2026, 9, 12)},
+                      LocaleChangeCase{"German date read in the US", QStringLiteral("09.12.2026"), "en_US", kToday,
+                                       QDate(2026, 12, 9)},
+                      LocaleChangeCase{"Japanese date read in Germany", QStringLiteral("2026/12/09"), "de_DE", kToday,
+                                       QDate(2026, 12, 9)},
+                      LocaleChangeCase{"ISO date", QStringLiteral("2026-12-09"), "C", kToday, QDate(2026, 12, 9)},
+                      LocaleChangeCase{"earlier two-digit German year", QStringLiteral("09.12.26"), "en_US", kToday,
+                                       QDate(2026, 12, 9)},
+                      LocaleChangeCase{"no locale's format", QStringLiteral("9|12|2026"), "en_US", kToday,
+                                       std::nullopt}),
+    DescribedRowName());
+
 struct ReadCase {
     const char* what;
     QString format;

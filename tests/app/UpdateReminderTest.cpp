@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UnreadableCase{"no year", EncodeSetting(QStringLiteral("12/7"))},
                       UnreadableCase{"only a year", EncodeSetting(QStringLiteral("2026"))},
                       UnreadableCase{"date and more", EncodeSetting(QStringLiteral("12/7/2026 and more"))},
-                      UnreadableCase{"another format", EncodeSetting(QStringLiteral("07.12.2026"))},
+                      UnreadableCase{"no locale's format", EncodeSetting(QStringLiteral("7|12|2026"))},
                       UnreadableCase{"a megabyte of digits", EncodeSetting(QString(1 << 20, QLatin1Char('7')))},
                       UnreadableCase{"a date many times",
                                      EncodeSetting(QStringLiteral("11/20/2026")).repeated(100'000)},
