@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -106,8 +107,40 @@ QString QtPlatform::chooseSaveFile(QWidget* parent, const SaveFileRequest& reque
     return dialog.selectedFiles().constFirst();
 }
 
+namespace {
+
+// Qt's print dialog on CUPS systems offers "Pages from ... to" (and "Pages" on a printer)
+// even without the page-range option, and would have CUPS print only those pages. The
+// report is printed whole or as its selection, so the choice is taken away whenever the
+// dialog sets up its widgets: as it shows, and when another printer is picked.
+class PrintDialogWithoutPageRange final : public QPrintDialog {
+public:
+    PrintDialogWithoutPageRange(QPrinter* printer, QWidget* parent)
+        : QPrintDialog(printer, parent) {
+        if (auto* printers = findChild<QComboBox*>(QStringLiteral("printers"))) {
+            connect(printers, &QComboBox::currentIndexChanged, this, &PrintDialogWithoutPageRange::disablePageRange);
+        }
+    }
+
+    void setVisible(bool visible) override {
+        QPrintDialog::setVisible(visible);
+        disablePageRange();
+    }
+
+private:
+    void disablePageRange() {
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (auto* control = findChild<QWidget*>(QString::fromLatin1(name))) {
+                control->setEnabled(false);
+            }
+        }
+    }
+};
+
+} // namespace
+
 bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) {
-    QPrintDialog dialog(&printer, parent);
+    PrintDialogWithoutPageRange dialog(&printer, parent);
     dialog.setWindowTitle(ProgramTitle());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionOffered);

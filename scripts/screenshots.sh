@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes screenshots of a built Seraphel on a virtual 96-dpi screen: the main window, then
-# the result window on each of its tabs after a find driven from the keyboard.
+# Takes screenshots of a built Seraphel on a virtual 96-dpi screen: the main window and its
+# about box, then the result window on each of its tabs after a find driven from the keyboard.
 # Usage: scripts/screenshots.sh <path/to/seraphel> [output folder, default docs/screenshots]
 # Needs xvfb-run, xdotool and ImageMagick's import (scripts/setup.sh installs them).
 set -euo pipefail
@@ -31,12 +31,31 @@ keys() {
     xdotool key --delay 40 "$@"
 }
 
+# Waits up to ten seconds for the window to be gone from the screen.
+wait_until_closed() {
+    local id="$1"
+    for _ in $(seq 100); do
+        xdotool search --all --onlyvisible --pid "$pid" --name . 2>/dev/null | grep -x "$id" >/dev/null || return 0
+        sleep 0.1
+    done
+    echo "window $id did not close" >&2
+    return 1
+}
+
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 main="$(wait_for_window "Seraphel v2.00" "$pid")"
 xdotool windowfocus --sync "$main"
 shoot "$main" main.png
+
+# Help > About Software, closed again with Escape.
+keys alt+h a
+about="$(wait_for_window "Seraphel v2.00" "$pid" "$main")"
+shoot "$about" about.png
+keys Escape
+wait_until_closed "$about"
+xdotool windowfocus --sync "$main"
 
 # Anna, born on 14 March 1985 in the northern hemisphere.
 xdotool type --delay 40 "anna"

@@ -8,7 +8,7 @@ packages=(
     cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
     # tests and benchmarks
     googletest libgtest-dev libbenchmark-dev python3 pkg-config libxcb1-dev
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick fonts-dejavu-core
     pandoc unrtf poppler-utils
     # fuzzing and sanitizers
     clang libclang-rt-dev

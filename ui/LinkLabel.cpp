@@ -15,7 +15,21 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    emit clicked();
+    m_pressed = true;
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    // The press grabbed the mouse, so the release comes here wherever the pointer went.
+    const bool click = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click) {
+        emit clicked();
+    }
 }
 
 } // namespace seraphel

@@ -1,5 +1,6 @@
 // A label that acts as a link: a pointing-hand pointer over it, and clicked() when the
-// left mouse button goes down on it. Where labels overlap, only the one in front is hit.
+// left mouse button is pressed and released over it, as a button is clicked; pressing and
+// dragging away clicks nothing. Where labels overlap, only the one in front is hit.
 #pragma once
 
 #include <QLabel>
@@ -17,6 +18,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
 };
 
 } // namespace seraphel

@@ -1,6 +1,7 @@
 #include "ReportPrinter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPageRanges>
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -19,6 +20,10 @@ void PrintBoxContent(const QTextEdit& box, QPrinter& printer) {
     const QTextCursor cursor = box.textCursor();
     QTextCursor(&pages).insertFragment(cursor.hasSelection() ? cursor.selection()
                                                              : QTextDocumentFragment(box.document()));
+    // A page range that a print dialog let the user choose all the same is not heeded: the
+    // selection or the whole document is printed, every page of it.
+    printer.setPrintRange(cursor.hasSelection() ? QPrinter::Selection : QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
     // Laid out for the printer and cut into its pages beforehand, the document is printed as
     // it stands: QTextDocument::print adds page numbers only to a document without pages.
     pages.documentLayout()->setPaintDevice(&printer);

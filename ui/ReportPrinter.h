@@ -1,6 +1,6 @@
 // Printing a rich-text box: its selection when it has one, otherwise all of its document,
-// in the box's fonts and colours and without the page numbers that QTextDocument::print
-// adds to a document laid out for the screen.
+// whatever page range the printer was given, in the box's fonts and colours and without the
+// page numbers that QTextDocument::print adds to a document laid out for the screen.
 #pragma once
 
 class QPrinter;

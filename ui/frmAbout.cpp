@@ -30,9 +30,6 @@ constexpr int kClientWidth = 6495;
 constexpr int kClientHeight = 4080;
 constexpr int kMargin = 120;
 constexpr QRect kOkButton{5040, 3600, 1260, 345};
-// The links are as high as designed and end where OK ends, one right-hand edge below the texts.
-constexpr int kLinkHeight = 195;
-constexpr int kLinkRight = kOkButton.x() + kOkButton.width();
 
 struct TextLabel {
     const char* objectName;
@@ -44,7 +41,7 @@ struct TextLabel {
 
 constexpr std::array<TextLabel, 3> kTextLabels{{
     {"Label2", build::kWindowCaption, 960, 270, 2715, 240, 9.75, true},
-    {"Label1", kDescription, kMargin, 690, kClientWidth - 2 * kMargin, 1575, 8.25, false},
+    {"Label1", kDescription, kMargin, 690, 6345, 1575, 8.25, false},
     {"Label3", kOffer, 150, 2535, 6165, 675, 8.25, true},
 }};
 
@@ -106,8 +103,10 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent)
     AddIcon(*this);
     AddTextLabels(*this);
     AddSeparator(*this);
-    addLink("lblHomePage", QStringLiteral("Click here to visit ") + WebSiteHost(), 2303, &frmAbout::lblHomePage_Click);
-    addLink("lblCobrand", QStringLiteral("Click here for more details."), 3240, &frmAbout::lblCobrand_Click);
+    addLink("lblHomePage", QStringLiteral("Click here to visit ") + WebSiteHost(), {2400, 2303, 4050, 195},
+            &frmAbout::lblHomePage_Click);
+    addLink("lblCobrand", QStringLiteral("Click here for more details."), {4080, 3240, 2355, 195},
+            &frmAbout::lblCobrand_Click);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -130,7 +129,7 @@ void frmAbout::lblCobrand_Click() {
     OpenWebPage(m_platform, WebPage::FullyBranded);
 }
 
-void frmAbout::addLink(const char* objectName, const QString& text, int top, void (frmAbout::*handler)()) {
+void frmAbout::addLink(const char* objectName, const QString& text, const QRect& twips, void (frmAbout::*handler)()) {
     auto* link = new LinkLabel(text, this);
     link->setObjectName(QString::fromLatin1(objectName));
     QFont font = theme::VerdanaFont(8.25);
@@ -139,10 +138,10 @@ void frmAbout::addLink(const char* objectName, const QString& text, int top, voi
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, theme::kValueText);
     link->setPalette(palette);
-    // As wide as its text, so that only the text is clickable; a long web address grows to the left.
-    const QSize size = link->sizeHint().expandedTo(QSize(0, theme::Twips(kLinkHeight)));
-    const int left = std::max(theme::Twips(kMargin), theme::Twips(kLinkRight) - size.width());
-    link->setGeometry(QRect(QPoint(left, theme::Twips(top)), size));
+    // Where designed, but no wider than its text, so that only the text is clickable.
+    QRect geometry = theme::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    geometry.setWidth(std::min(geometry.width(), link->sizeHint().width()));
+    link->setGeometry(geometry);
     connect(link, &LinkLabel::clicked, this, handler);
 }
 

@@ -21,7 +21,8 @@ public:
     void lblCobrand_Click();
 
 private:
-    void addLink(const char* objectName, const QString& text, int top, void (frmAbout::*handler)());
+    // A link label at its place in twips.
+    void addLink(const char* objectName, const QString& text, const QRect& twips, void (frmAbout::*handler)());
 
     Platform& m_platform;
 };

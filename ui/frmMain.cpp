@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace seraphel {
 namespace {
@@ -242,14 +243,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtName && event->type() == QEvent::KeyPress) {
         return filterNameKey(static_cast<const QKeyEvent&>(*event));
     }
+    if (watched == m_txtName && event->type() == QEvent::InputMethod) {
+        filterNameCommit(static_cast<QInputMethodEvent&>(*event));
+    }
     return ProgramWindow::eventFilter(watched, event);
 }
 
-bool frmMain::filterNameKey(const QKeyEvent& event) {
-    if (ChoosesRatherThanTypes(event)) {
-        return true; // the box would type the letter; the keyboard means it for a menu or button
-    }
-    const std::u32string typed = TypedCharacterCodes(event);
+std::optional<QString> frmMain::filterTypedCodes(const std::u32string& typed) {
     QString kept;
     bool changed = false;
     for (const char32_t code : typed) {
@@ -260,13 +260,30 @@ bool frmMain::filterNameKey(const QKeyEvent& event) {
             kept += QChar(keyAscii);
         }
     }
-    if (!changed) {
+    return changed ? std::optional(kept) : std::nullopt;
+}
+
+bool frmMain::filterNameKey(const QKeyEvent& event) {
+    if (ChoosesRatherThanTypes(event)) {
+        return true; // the box would type the letter; the keyboard means it for a menu or button
+    }
+    const std::optional<QString> kept = filterTypedCodes(TypedCharacterCodes(event));
+    if (!kept) {
         return false; // the box takes the key as it was typed
     }
-    if (!kept.isEmpty()) {
-        m_txtName->insert(kept); // an empty insert would delete the selection
+    if (!kept->isEmpty()) {
+        m_txtName->insert(*kept); // an empty insert would delete the selection
     }
     return true;
+}
+
+void frmMain::filterNameCommit(QInputMethodEvent& event) {
+    const auto codes = event.commitString().toUcs4();
+    const std::optional<QString> kept = filterTypedCodes({codes.begin(), codes.end()});
+    if (kept) {
+        // A refused commit replaces nothing either: the box stays as it was.
+        event.setCommitString(*kept, event.replacementStart(), kept->isEmpty() ? 0 : event.replacementLength());
+    }
 }
 
 } // namespace seraphel

@@ -5,7 +5,11 @@
 
 #include "ProgramWindow.h"
 
+#include <optional>
+#include <string>
+
 class QComboBox;
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
@@ -41,6 +45,11 @@ private:
     void Form_Load();
     // Runs the key filter over what a key press types; true when the press is used up here.
     bool filterNameKey(const QKeyEvent& event);
+    // Runs the key filter over composed text (dead keys, input methods) before the box takes it.
+    void filterNameCommit(QInputMethodEvent& event);
+    // Runs each code through txtName_KeyPress: the text it leaves, or nothing when every code
+    // passed as typed.
+    std::optional<QString> filterTypedCodes(const std::u32string& typed);
 
     PromoBands* m_promoBands;
     QLineEdit* m_txtName = nullptr;

@@ -47,6 +47,10 @@ bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer, bool selectionOffe
     }
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToPdfFile);
+    if (chosenPageRange.first > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+    }
+    printer.setFromTo(chosenPageRange.first, chosenPageRange.second);
     return true;
 }
 

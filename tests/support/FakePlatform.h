@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace seraphel {
 
@@ -34,6 +35,7 @@ public:
     QString nextSaveFileName;                        // empty: the user cancels
     std::function<void()> whileSaveDialogIsShown;    // runs while the save dialog is "open"
     QString printToPdfFile;                          // empty: the user cancels the print dialog
+    std::pair<int, int> chosenPageRange{0, 0};       // first and last page the user asks for; 0, 0: all
     std::function<void(QDialog&)> whileModalIsShown; // runs while a modal window is "open"
     bool anotherInstanceRuns = false;
     QDate currentDate{2026, 12, 7};

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -357,10 +358,9 @@ void HelpMenusTest::aboutBoxControlsLookAsDesigned() {
     QVERIFY(!label->autoFillBackground());
     const QRect designed = theme::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
     if (link) {
-        // A link is as wide as its text and ends where OK ends.
-        QCOMPARE(label->y(), designed.y());
-        QCOMPARE(label->width(), label->sizeHint().width());
-        QCOMPARE(label->geometry().right(), box.findChild<QPushButton*>(QStringLiteral("cmdOK"))->geometry().right());
+        // Only its text is clickable: it may end short of its designed width, never beyond it.
+        QCOMPARE(label->geometry(), QRect(designed.topLeft(), QSize(label->width(), designed.height())));
+        QCOMPARE(label->width(), std::min(label->sizeHint().width(), designed.width()));
     } else {
         QCOMPARE(label->geometry(), designed);
     }
@@ -380,7 +380,7 @@ void HelpMenusTest::aboutBoxDescribesTheProgram() {
     QCOMPARE(text.count(QStringLiteral("Seraphel")), 2);
     QCOMPARE(text.count(QStringLiteral(". ")) + (text.endsWith(QLatin1Char('.')) ? 1 : 0), 4);
     QVERIFY2(text.size() >= 450 && text.size() <= 550, qPrintable(QString::number(text.size())));
-    QCOMPARE(paragraph->geometry(), theme::TwipsRect(120, 690, 6255, 1575)); // even margins on both sides
+    QCOMPARE(paragraph->geometry(), theme::TwipsRect(120, 690, 6345, 1575));
     QCOMPARE(paragraph->font().pointSizeF(), 8.25);
 
     const auto* ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));

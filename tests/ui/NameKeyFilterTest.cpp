@@ -8,6 +8,7 @@
 #include "frmMain.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -191,6 +192,28 @@ private slots:
         QVERIFY(m_program.messages().isEmpty());
         QVERIFY(testing::ShownWindows<frmDisplay>().isEmpty());
         QCOMPARE(testing::ShownWindows<frmMain>(), QList<frmMain*>{m_window});
+    }
+
+    // Dead keys and input methods hand the box composed text as a commit, which goes through
+    // the same filter, character by character.
+    void inputMethodCommitsAreFiltered_data() {
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<QString>("expectedText");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("plain letter") << QStringLiteral("e") << QStringLiteral("ABE") << 0;
+        QTest::newRow("accented letter") << QStringLiteral("\u00e9") << kStartText << 1;
+        QTest::newRow("mixed") << QStringLiteral("x\u00e9 y-") << QStringLiteral("ABX Y") << 2;
+    }
+
+    void inputMethodCommitsAreFiltered() {
+        QFETCH(QString, commit);
+        QFETCH(QString, expectedText);
+        QFETCH(int, refused);
+        QInputMethodEvent event;
+        event.setCommitString(commit);
+        QApplication::sendEvent(&nameBox(), &event);
+        QCOMPARE(nameBox().text(), expectedText);
+        QCOMPARE(m_program.messages(), QStringList(refused, kOnlyLetters));
     }
 
     void textPutInByOtherMeansIsNotFiltered() {

@@ -205,6 +205,8 @@ private slots:
     void printsTheWholeDocumentWithoutPageNumbers();
     void printsOnlyTheSelection();
     void cancellingThePrintDialogPrintsNothing();
+    void aPageRangeChosenInTheDialogIsNotHeededTo_data();
+    void aPageRangeChosenInTheDialogIsNotHeededTo();
 
     void handlesLinksWhileShownModally();
     void removesOnlyItsOwnLinkHandler();
@@ -500,6 +502,29 @@ void frmSaveTest::cancellingThePrintDialogPrintsNothing() {
     QCOMPARE(report.platform.printRequests, QList<bool>{false});
     QVERIFY(report.platform.informationMessages.isEmpty());
     QVERIFY(QDir(folder->path()).isEmpty());
+}
+
+void frmSaveTest::aPageRangeChosenInTheDialogIsNotHeededTo_data() {
+    QTest::addColumn<QString>("selected"); // empty: nothing selected
+    QTest::newRow("whole document") << QString();
+    QTest::newRow("selection") << QStringLiteral("Name Of Angel : ") + kDayAngel;
+}
+
+void frmSaveTest::aPageRangeChosenInTheDialogIsNotHeededTo() {
+    QFETCH(QString, selected);
+    Report report;
+    report.appendNote(QStringLiteral("\nA note of my own").repeated(80)); // a second page
+    if (!selected.isEmpty()) {
+        report.select(selected);
+    }
+    const auto printWithPages = [&](const QString& name, int from, int to) {
+        report.platform.printToPdfFile = folder->filePath(name);
+        report.platform.chosenPageRange = {from, to};
+        report.window.cmdPrint_Click();
+        return PdfText(report.platform.printToPdfFile);
+    };
+    const QString asChosen = printWithPages(QStringLiteral("pages.pdf"), 2, 2);
+    QCOMPARE(asChosen, printWithPages(QStringLiteral("all.pdf"), 0, 0));
 }
 
 void frmSaveTest::handlesLinksWhileShownModally() {
