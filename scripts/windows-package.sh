@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Builds Seraphel's Windows installer and portable archive from a Release cross build and tries
+# them out under wine, in a fresh wine prefix, as a Windows user would meet them: checks that
+# every DLL a shipped file imports is shipped or part of Windows; installs silently into
+# Program Files\Seraphel, checks the Start-menu shortcut, starts the installed program on a
+# virtual screen until its main window shows (a screenshot is left in the build folder),
+# leaves it through File > Exit and uninstalls; then unpacks the archive in a folder of its
+# own and starts it from there. Extra arguments go to the CMake configure step. The packages
+# stay in build-windows-package/ (SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR:-$root/build-windows-package}"
+source "$root/scripts/lib/windows-env.sh"
+source "$root/scripts/lib/virtual-screen.sh"
+
+windows_install_packages wine wine64 nsis zip unzip xvfb xauth xdotool imagemagick
+qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
+run_on_virtual_screen "$0" "$@"
+use_fresh_home
+# A new Windows user: a prefix of its own, not the one the tests run in.
+export WINEPREFIX="$scratch/wine"
+source "$root/scripts/windows/wine-env.sh"
+
+fail() {
+    echo "$0: $*" >&2
+    exit 1
+}
+
+step() {
+    printf '\n== %s\n' "$*"
+}
+
+pid=""
+cleanup() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+    fi
+    wineserver -k 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+step "Building (Release) in $build"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
+    -DSERAPHEL_BUILD_TESTS=OFF -DSERAPHEL_BUILD_BENCHMARKS=OFF "$@"
+nice cmake --build "$build" --parallel "$(nproc)"
+
+step "Packaging"
+rm -f "$build"/Seraphel-*.exe "$build"/Seraphel-*.zip
+(cd "$build" && cpack -G "NSIS;ZIP" >/dev/null)
+installer="$(ls "$build"/Seraphel-*-windows-x64.exe)"
+archive="$(ls "$build"/Seraphel-*-windows-x64.zip)"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+ls -l "$installer" "$archive"
+
+step "Contents of the archive"
+portable="$scratch/portable"
+mkdir -p "$portable"
+unzip -q "$archive" -d "$portable"
+(cd "$portable" && find . -type f | sort)
+bin="$(dirname "$(find "$portable" -name seraphel.exe)")"
+for file in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll \
+    printsupport/windowsprintersupport.dll; do
+    [ -f "$bin/$file" ] || fail "the archive lacks the plugin $file"
+done
+
+step "Every imported DLL is shipped or part of Windows"
+wine_prepare
+system32="$WINEPREFIX/drive_c/windows/system32"
+shipped="$(find "$bin" -maxdepth 1 -iname '*.dll' -printf '%f\n' | tr '[:upper:]' '[:lower:]')"
+used=""
+while IFS= read -r -d '' file; do
+    while read -r dll; do
+        dll="${dll,,}"
+        used+="$dll"$'\n'
+        grep -qxF "$dll" <<<"$shipped" || [ -f "$system32/$dll" ] ||
+            fail "$(basename "$file") imports $dll, which is neither shipped nor part of Windows"
+    done < <(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
+done < <(find "$bin" -iname '*.exe' -print0 -o -iname '*.dll' -print0)
+for dll in $shipped; do
+    grep -qxF "$dll" <<<"$used" || fail "$dll is shipped but nothing loads it"
+done
+echo "imports resolved"
+
+# Starts a seraphel.exe, waits for its main window, takes a screenshot, leaves it through
+# File > Exit and waits for it to end.
+start_and_exit() {
+    local program="$1" shot="$2" window
+    wine "$program" &
+    pid=$!
+    window="$(SECONDS=0; while [ $SECONDS -lt 60 ]; do
+        xdotool search --onlyvisible --name "^Seraphel v$version\$" 2>/dev/null | head -n 1 && break
+        sleep 0.5
+    done)"
+    [ -n "$window" ] || fail "$program shows no window \"Seraphel v$version\""
+    sleep 1
+    import -window root "$shot"
+    echo "main window shown; screenshot in $shot"
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 80 alt+f x
+    for _ in $(seq 150); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    kill -0 "$pid" 2>/dev/null && fail "$program did not end after File > Exit"
+    wait "$pid" || fail "$program ended with status $? after File > Exit"
+    pid=""
+}
+
+step "Installing silently"
+wine "$installer" /S
+target="$WINEPREFIX/drive_c/Program Files/Seraphel"
+[ -f "$target/bin/seraphel.exe" ] || fail "the installer put no bin\\seraphel.exe into Program Files\\Seraphel"
+[ -f "$target/Uninstall.exe" ] || fail "the installer left no uninstaller"
+shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Seraphel/Seraphel.lnk' | head -n 1)"
+[ -n "$shortcut" ] || fail "the installer made no Start-menu shortcut"
+echo "installed into Program Files\\Seraphel; shortcut ${shortcut#"$WINEPREFIX/"}"
+
+step "Starting the installed program"
+start_and_exit "$target/bin/seraphel.exe" "$build/installed-main-window.png"
+
+step "Uninstalling"
+wine "$target/Uninstall.exe" /S
+# The uninstaller runs a copy of itself from the temporary folder and returns at once.
+for _ in $(seq 150); do
+    [ -e "$target" ] || break
+    sleep 0.2
+done
+[ -e "$target" ] && fail "Program Files\\Seraphel is left after uninstalling: $(find "$target")"
+[ -e "$shortcut" ] && fail "the Start-menu shortcut is left after uninstalling"
+echo "removed"
+
+step "Starting the portable archive from a folder of its own"
+start_and_exit "$bin/seraphel.exe" "$build/portable-main-window.png"
+
+step "Done: $(basename "$installer") installs, starts and uninstalls; $(basename "$archive") runs where it is unpacked"
