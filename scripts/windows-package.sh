@@ -20,6 +20,8 @@ use_fresh_home
 # A new Windows user: a prefix of its own, not the one the tests run in.
 export WINEPREFIX="$scratch/wine"
 source "$root/scripts/windows/wine-env.sh"
+# wine starts programs far more slowly than Linux does.
+export SERAPHEL_WINDOW_WAIT=60
 
 fail() {
     echo "$0: $*" >&2
@@ -89,22 +91,14 @@ start_and_exit() {
     local program="$1" shot="$2" window
     wine "$program" &
     pid=$!
-    window="$(SECONDS=0; while [ $SECONDS -lt 60 ]; do
-        xdotool search --onlyvisible --name "^Seraphel v$version\$" 2>/dev/null | head -n 1 && break
-        sleep 0.5
-    done)"
-    [ -n "$window" ] || fail "$program shows no window \"Seraphel v$version\""
+    window="$(wait_for_window "Seraphel v$version" "$pid")" || fail "$program shows no window \"Seraphel v$version\""
     sleep 1
     import -window root "$shot"
     echo "main window shown; screenshot in $shot"
     xdotool windowfocus --sync "$window"
     xdotool key --delay 80 alt+f x
-    for _ in $(seq 150); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.2
-    done
-    kill -0 "$pid" 2>/dev/null && fail "$program did not end after File > Exit"
-    wait "$pid" || fail "$program ended with status $? after File > Exit"
+    wait_for_exit "$pid" || fail "$program did not end after File > Exit"
+    [ "$exit_status" = 0 ] || fail "$program ended with status $exit_status after File > Exit"
     pid=""
 }
 

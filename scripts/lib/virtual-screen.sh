@@ -27,14 +27,15 @@ use_fresh_home() {
 }
 
 # Prints the id of the shown window with exactly this caption, of the given process if a
-# process id follows, other than the window id given third; waits up to ten seconds for it.
+# process id follows, other than the window id given third; waits up to ten seconds for it
+# (SERAPHEL_WINDOW_WAIT seconds, for slower starts such as under wine).
 wait_for_window() {
     local caption="$1" pid="${2:-}" other="${3:-}" id
     local by_process=()
     if [ -n "$pid" ]; then
         by_process=(--pid "$pid")
     fi
-    for _ in $(seq 100); do
+    for _ in $(seq $((${SERAPHEL_WINDOW_WAIT:-10} * 10))); do
         id="$(xdotool search --all --onlyvisible "${by_process[@]}" --name "^${caption}\$" 2>/dev/null |
             grep -vx "${other:-none}" | head -n 1 || true)"
         if [ -n "$id" ]; then
@@ -47,11 +48,11 @@ wait_for_window() {
     return 1
 }
 
-# Waits up to five seconds for the process, a child of this shell, to end; sets
+# Waits up to five seconds (or SERAPHEL_WINDOW_WAIT) for the process, a child of this shell, to end; sets
 # exit_status to its status. Call it directly, not in $( ), which would run it elsewhere.
 wait_for_exit() {
     local pid="$1"
-    for _ in $(seq 50); do
+    for _ in $(seq $((${SERAPHEL_WINDOW_WAIT:-5} * 10))); do
         if ! kill -0 "$pid" 2>/dev/null; then
             exit_status=0
             wait "$pid" || exit_status=$?

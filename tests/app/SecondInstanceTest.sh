@@ -3,6 +3,8 @@
 # running" in a message box and ends once it is answered, leaving the first untouched; a
 # start after the first was killed outright runs, although the killed one's lock is left.
 # Usage: SecondInstanceTest.sh <path/to/seraphel>
+# A Windows build (seraphel.exe) runs under wine, in a wine prefix of its own in the fresh home,
+# with wine's own window system on the virtual screen.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$root/scripts/lib/virtual-screen.sh"
@@ -10,19 +12,29 @@ run_on_virtual_screen "$0" "$@"
 use_fresh_home
 program="$1"
 pids=()
-trap 'kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+start=("$program")
+lock="$XDG_RUNTIME_DIR/seraphel.lock"
+if [[ "$program" == *.exe ]]; then
+    export WINEPREFIX="$scratch/wine"
+    source "$root/scripts/windows/wine-env.sh"
+    wine_prepare
+    start=(wine "$program")
+    lock="$WINEPREFIX/drive_c/users/$USER/AppData/Local/seraphel/seraphel.lock"
+    export SERAPHEL_WINDOW_WAIT=60
+fi
+trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver -k; rm -rf "$scratch"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-"$program" &
+"${start[@]}" &
 first=$!
 pids+=("$first")
 first_window="$(wait_for_window "Seraphel v2.00" "$first")" || fail "the first start shows no main window"
 
-"$program" &
+"${start[@]}" &
 second=$!
 pids+=("$second")
 box="$(wait_for_window "Seraphel" "$second")" || fail "the second start shows no message"
@@ -40,9 +52,9 @@ kill -0 "$first" 2>/dev/null || fail "the first instance ended"
     kill -9 "$first"
     wait "$first"
 } 2>/dev/null || true
-[ -e "$XDG_RUNTIME_DIR/seraphel.lock" ] || fail "the killed instance left no lock behind"
+[ -e "$lock" ] || fail "the killed instance left no lock behind"
 
-"$program" &
+"${start[@]}" &
 third=$!
 pids+=("$third")
 third_window="$(wait_for_window "Seraphel v2.00" "$third")" || fail "a start after a killed instance shows no window"
