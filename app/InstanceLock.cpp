@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -108,6 +109,19 @@ Removal RemoveDamagedLock(const QLockFile& lock, const QString& path) {
 #endif
 
 } // namespace
+
+QString InstanceLockPath(const QString& applicationName) {
+#ifdef Q_OS_WIN
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + applicationName;
+#else
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+#endif
+    return folder + QLatin1Char('/') + applicationName + QStringLiteral(".lock");
+}
 
 InstanceLock::InstanceLock(const QString& path)
     : m_path(path)

@@ -11,6 +11,11 @@
 
 namespace seraphel {
 
+// Where the program named applicationName keeps its lock: in the runtime folder, which is made
+// for such files, and on Windows, whose runtime location is the home folder, among the
+// program's local data.
+QString InstanceLockPath(const QString& applicationName);
+
 class InstanceLock final {
 public:
     explicit InstanceLock(const QString& path);

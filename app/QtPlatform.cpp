@@ -57,21 +57,6 @@ bool StoreLockFree(const QString& path, bool onlyInstance) {
     return onlyInstance && QFile::remove(path);
 }
 
-// Where the single-instance lock lies: in the runtime folder, which is made for such files, and
-// on Windows, whose runtime location is the home folder, among the program's local data.
-QString InstanceLockPath() {
-#ifdef Q_OS_WIN
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + ApplicationName();
-#else
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-#endif
-    return folder + QLatin1Char('/') + ApplicationName() + QStringLiteral(".lock");
-}
-
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -189,7 +174,7 @@ void QtPlatform::writeSetting(const QString& section, const QString& name, const
 
 bool QtPlatform::claimSingleInstance() {
     if (!m_instanceLock) {
-        m_instanceLock = std::make_unique<InstanceLock>(InstanceLockPath());
+        m_instanceLock = std::make_unique<InstanceLock>(InstanceLockPath(ApplicationName()));
     }
     return m_instanceLock->claim();
 }

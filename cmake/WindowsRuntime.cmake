@@ -33,7 +33,7 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 
 # seraphel.exe with what it loads: the Qt libraries, the Windows platform plugin, the native
-# style, the JPEG reader for the angel pictures and the Windows printer support. Qt looks for
+# style and the JPEG reader for the angel pictures (printing is built into PrintSupport). Qt looks for
 # plugin folders beside the executable.
 function(seraphel_install_windows_runtime destination)
     foreach(_module IN ITEMS Core Gui Widgets PrintSupport)
@@ -43,8 +43,7 @@ function(seraphel_install_windows_runtime destination)
     foreach(_plugin IN ITEMS
             platforms:QWindowsIntegrationPlugin
             styles:QWindowsVistaStylePlugin
-            imageformats:QJpegPlugin
-            printsupport:QWindowsPrinterSupportPlugin)
+            imageformats:QJpegPlugin)
         string(REPLACE ":" ";" _plugin "${_plugin}")
         list(GET _plugin 0 _folder)
         list(GET _plugin 1 _target)

@@ -33,5 +33,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHA
     -DCMAKE_PREFIX_PATH="$qt;$gtest" -DQT_HOST_PATH=/usr -DSERAPHEL_BUILD_BENCHMARKS=OFF "${werror[@]}" "$@"
 nice cmake --build "$build" --parallel "$(nproc)"
 
+# The wine prefix is made before the first test, which would otherwise wait for it.
+source "$root/scripts/windows/wine-env.sh"
+wine_prepare
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

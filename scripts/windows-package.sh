@@ -62,8 +62,7 @@ mkdir -p "$portable"
 unzip -q "$archive" -d "$portable"
 (cd "$portable" && find . -type f | sort)
 bin="$(dirname "$(find "$portable" -name seraphel.exe)")"
-for file in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll \
-    printsupport/windowsprintersupport.dll; do
+for file in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
     [ -f "$bin/$file" ] || fail "the archive lacks the plugin $file"
 done
 

@@ -19,14 +19,15 @@ windows_path() {
 # Creates the prefix on first use and keeps its wineserver running, detached from the caller's
 # terminal and pipes.
 wine_prepare() {
+    # The lock's descriptor is closed for wine's processes, which outlive this call.
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.seraphel-ready" ]; then
-            setsid wineserver -p </dev/null >/dev/null 2>&1 || true
-            setsid wineboot -i </dev/null >/dev/null 2>&1
+            setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+            setsid wineboot -i </dev/null >/dev/null 2>&1 9>&-
             touch "$WINEPREFIX/.seraphel-ready"
         fi
-        setsid wineserver -p </dev/null >/dev/null 2>&1 || true
+        setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
     ) 9>"$SERAPHEL_WINDOWS_CACHE/wine-prefix.lock"
 }
 

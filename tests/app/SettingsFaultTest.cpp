@@ -3,6 +3,7 @@
 // starts all the same, reports nothing, waits for nothing, and leaves what it cannot use as
 // it was. The store lives in a temporary configuration folder, set before anything opens it.
 #include "ConfigFolderMain.h"
+#include "FileFaults.h"
 #include "PlatformWithRealStore.h"
 #include "Session.h"
 #include "SettingCodec.h"
@@ -19,9 +20,6 @@
 #include <QTest>
 
 #include <memory>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace seraphel {
 namespace {
@@ -97,10 +95,10 @@ private:
             WriteFile(storeFile() + QStringLiteral("/inside"), "kept");
             return storeFile();
         case Fault::Pipe:
-            mkfifo(QFile::encodeName(storeFile()).constData(), 0600);
+            testing::MakeNamedPipe(storeFile());
             return storeFile();
         case Fault::PipeAtTheLock:
-            mkfifo(QFile::encodeName(storeFile() + QStringLiteral(".lock")).constData(), 0600);
+            testing::MakeNamedPipe(storeFile() + QStringLiteral(".lock"));
             return storeFile() + QStringLiteral(".lock");
         case Fault::Garbage:
             WriteFile(storeFile(), QByteArray("\xff\xfe[Settings\0\n=\n\\\\x=\"\x01", 19).repeated(100));
@@ -122,6 +120,12 @@ private:
     }
 
 private slots:
+    void initTestCase() {
+#ifdef Q_OS_WIN
+        QSKIP("the store is the registry on Windows: there is no settings file or folder to damage");
+#endif
+    }
+
     void init() {
         m_platform = std::make_unique<PlatformWithRealStore>();
         m_session = std::make_unique<Session>(*m_platform);
@@ -157,7 +161,7 @@ private slots:
         QFETCH(Fault, fault);
         QFETCH(bool, permissions);
         QFETCH(int, questions);
-        if (permissions && geteuid() == 0) {
+        if (permissions && testing::RunsAsSuperuser()) {
             QSKIP("root reads and writes a file whatever its permissions say");
         }
         const QString kept = prepare(fault, m_platform->today());

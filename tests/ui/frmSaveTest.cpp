@@ -1,6 +1,7 @@
 #include "frmSave.h"
 #include "BuildInfo.h"
 #include "FakePlatform.h"
+#include "FileFaults.h"
 #include "PageTriggers.h"
 #include "ReaderTools.h"
 #include "RtfWriter.h"
@@ -23,11 +24,8 @@
 #include <QTextEdit>
 
 #include <array>
-#include <csignal>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace seraphel {
 namespace {
@@ -401,15 +399,13 @@ void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
     Report report;
     report.platform.nextSaveFileName = path;
     // A file size limit makes the disk "full" a few hundred bytes into the new file.
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 300;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    report.window.cmdSave_Click();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        const testing::FileSizeLimit limit(300);
+        if (!limit.inForce()) {
+            QSKIP("Windows has no limit on the size of the files a process writes");
+        }
+        report.window.cmdSave_Click();
+    }
 
     QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("reading.rtf")});
@@ -431,7 +427,7 @@ void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere_data() {
 void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere() {
     QFETCH(SaveFault, fault);
     QFETCH(bool, permissions);
-    if (permissions && geteuid() == 0) {
+    if (permissions && testing::RunsAsSuperuser()) {
         QSKIP("root writes into any folder and over any file, whatever their permissions say");
     }
     const QDir root(folder->path());

@@ -1,0 +1,69 @@
+#include "FileFaults.h"
+
+#include <QFile>
+
+#ifndef Q_OS_WIN
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace seraphel::testing {
+
+#ifdef Q_OS_WIN
+
+bool HasPosixFileSystem() {
+    return false;
+}
+
+bool MakeNamedPipe(const QString&) {
+    return false;
+}
+
+bool RunsAsSuperuser() {
+    return false;
+}
+
+FileSizeLimit::FileSizeLimit(qint64) {}
+
+FileSizeLimit::~FileSizeLimit() = default;
+
+#else
+
+bool HasPosixFileSystem() {
+    return true;
+}
+
+bool MakeNamedPipe(const QString& path) {
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool RunsAsSuperuser() {
+    return geteuid() == 0;
+}
+
+// Past the limit a write fails with EFBIG instead of ending the process by SIGXFSZ.
+FileSizeLimit::FileSizeLimit(qint64 bytes) {
+    rlimit limit{};
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        return;
+    }
+    m_saved = static_cast<qint64>(limit.rlim_cur);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    m_inForce = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    if (m_inForce && getrlimit(RLIMIT_FSIZE, &limit) == 0) {
+        limit.rlim_cur = static_cast<rlim_t>(m_saved);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, m_savedHandler);
+}
+
+#endif
+
+} // namespace seraphel::testing
