@@ -1,7 +1,8 @@
 // How long the windows keep the user waiting, offscreen over the recording platform: from a
-// press of "Find My Guardian Angel " until the result window has shown and painted, and from
-// "&Print" until the report window has shown and painted its composed reading. Every press
-// starts from a window prepared beforehand; QBENCHMARK repeats the steps until the figure
+// press of "Find My Guardian Angel " until the result window has shown and painted, from
+// "&Print" until the report window has shown and painted its composed reading, and for a paste
+// of a megabyte of letters without a blank into the report and a key typed after it. Every
+// press starts from a window prepared beforehand; QBENCHMARK repeats the steps until the figure
 // settles, while a stopwatch times the press alone: the figure reported, per press.
 // Run: QT_QPA_PLATFORM=offscreen window_flow_bench
 #include "WindowTesting.h"
@@ -9,6 +10,7 @@
 #include "frmMain.h"
 #include "frmSave.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -71,6 +73,21 @@ frmMain& MainWindowWithAnna(Session& session) {
     return *main;
 }
 
+// A megabyte of letters with no blank: one word that no line of the report box can hold.
+QString UnbrokenMegabyte() {
+    const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    return alphabet.repeated((1 << 20) / alphabet.size());
+}
+
+// Shows the report window and gives its box the keyboard.
+QTextEdit& ShownReportBox(frmSave& report) {
+    report.show();
+    QCoreApplication::processEvents();
+    auto& box = Child<QTextEdit>(report, "RTB");
+    box.setFocus();
+    return box;
+}
+
 } // namespace
 
 class WindowFlowBench final : public QObject {
@@ -125,6 +142,36 @@ private slots:
             print.click();
             QVERIFY(composed);
             QVERIFY(reportPaints.paints > 0);
+        }
+        stopwatch.report();
+    }
+
+    void pasteAnUnbrokenMegabyte() {
+        QGuiApplication::clipboard()->setText(UnbrokenMegabyte());
+        Stopwatch stopwatch;
+        QBENCHMARK {
+            frmSave report(m_program.platform, ReportFields{});
+            QTextEdit& box = ShownReportBox(report);
+            stopwatch.start();
+            box.paste();
+            QCoreApplication::processEvents();
+            stopwatch.stop();
+            QVERIFY(box.toPlainText().size() > (1 << 20) - 26);
+        }
+        stopwatch.report();
+    }
+
+    void typeAfterAnUnbrokenMegabyte() {
+        frmSave report(m_program.platform, ReportFields{});
+        QTextEdit& box = ShownReportBox(report);
+        box.insertPlainText(UnbrokenMegabyte());
+        QCoreApplication::processEvents();
+        Stopwatch stopwatch;
+        QBENCHMARK {
+            stopwatch.start();
+            QTest::keyClick(&box, Qt::Key_A);
+            QCoreApplication::processEvents();
+            stopwatch.stop();
         }
         stopwatch.report();
     }

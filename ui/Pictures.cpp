@@ -2,7 +2,10 @@
 
 #include "Catalogue.h"
 
+#include <QHash>
+
 #include <array>
+#include <utility>
 
 namespace seraphel {
 namespace {
@@ -16,9 +19,16 @@ QPixmap AngelPixmap(PictureIndex index, qreal devicePixelRatio) {
     if (!picture) {
         return {};
     }
-    const QIcon icon(QStringLiteral(":/pictures/") +
-                     QLatin1StringView(picture->fileName.data(), static_cast<qsizetype>(picture->fileName.size())));
-    return icon.pixmap(kAngelPictureSize, devicePixelRatio);
+    // Scaled once for each picture and pixel ratio and shared by every result window: a new icon
+    // would scale it anew under a new key of the pixmap cache, which keeps its keys.
+    static QHash<std::pair<int, qreal>, QPixmap> scaled;
+    QPixmap& pixmap = scaled[{*index, devicePixelRatio}];
+    if (pixmap.isNull()) {
+        const QIcon icon(QStringLiteral(":/pictures/") +
+                         QLatin1StringView(picture->fileName.data(), static_cast<qsizetype>(picture->fileName.size())));
+        pixmap = icon.pixmap(kAngelPictureSize, devicePixelRatio);
+    }
+    return pixmap;
 }
 
 QIcon ProgramIcon() {

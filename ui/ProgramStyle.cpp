@@ -3,8 +3,10 @@
 #include <QIconEngine>
 #include <QPointer>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include <optional>
+#include <utility>
 
 namespace seraphel {
 namespace {
@@ -44,6 +46,29 @@ private:
     std::optional<QIcon> m_icon;
 };
 
+// Lends an option the shared palette of its colours for one drawing call. Widgets build their
+// options on their own stack and hand them to the style as const; each gets its palette back.
+class SharedPaletteLoan final {
+public:
+    SharedPaletteLoan(SharedPalettes& palettes, const QStyleOption* option)
+        : m_option(const_cast<QStyleOption*>(option)) {
+        if (m_option != nullptr) {
+            m_own = std::exchange(m_option->palette, palettes.shared(m_option->palette));
+        }
+    }
+    ~SharedPaletteLoan() {
+        if (m_option != nullptr) {
+            m_option->palette = m_own;
+        }
+    }
+    SharedPaletteLoan(const SharedPaletteLoan&) = delete;
+    SharedPaletteLoan& operator=(const SharedPaletteLoan&) = delete;
+
+private:
+    QStyleOption* m_option;
+    QPalette m_own;
+};
+
 } // namespace
 
 ProgramStyle::ProgramStyle()
@@ -54,6 +79,24 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
         return QIcon(new DeferredStandardIcon(*baseStyle(), standardIcon));
     }
     return QProxyStyle::standardIcon(standardIcon, option, widget);
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const {
+    const SharedPaletteLoan loan(m_palettes, option);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const {
+    const SharedPaletteLoan loan(m_palettes, option);
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                      const QWidget* widget) const {
+    const SharedPaletteLoan loan(m_palettes, option);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
 } // namespace seraphel

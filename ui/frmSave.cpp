@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "LinkLabel.h"
 #include "Platform.h"
+#include "QuickWrapping.h"
 #include "ReportComposer.h"
 #include "ReportPrinter.h"
 #include "RtfWriter.h"
@@ -86,6 +87,7 @@ void frmSave::createControls() {
     // file holds only what the writer states: text, fonts, colours and emphasis.
     RTB->setAcceptRichText(false);
     RTB->setTabChangesFocus(true);
+    KeepWrappingQuick(*RTB);
 
     QFont saveFont = theme::VerdanaFont(8.25, true);
     saveFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});

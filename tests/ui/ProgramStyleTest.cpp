@@ -1,8 +1,11 @@
 // The program's style draws what Fusion draws: the menu bar's extension picture, which it
-// fetches only when drawn, and every other standard picture straight from Fusion.
+// fetches only when drawn, every other standard picture straight from Fusion, and the
+// controls with the one shared palette of their colours.
 #include "ProgramStyle.h"
 
+#include <QComboBox>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
@@ -59,6 +62,37 @@ private slots:
     }
 
     void paintsThroughFusion() { QCOMPARE(m_style.baseStyle()->name(), QStringLiteral("fusion")); }
+
+    void drawsControlsInTheirOwnColoursAsFusionDoes() {
+        QPalette olive;
+        olive.setColor(QPalette::Button, QColor(79, 71, 36));
+        olive.setColor(QPalette::ButtonText, QColor(128, 255, 255));
+        const auto drawn = [&](QWidget&& control, QStyle& style) {
+            control.setStyle(&style);
+            control.setPalette(olive);
+            control.resize(120, 30);
+            return control.grab().toImage();
+        };
+        QCOMPARE(drawn(QPushButton(QStringLiteral("&Back")), m_style),
+                 drawn(QPushButton(QStringLiteral("&Back")), *m_fusion));
+        QCOMPARE(drawn(QComboBox(), m_style), drawn(QComboBox(), *m_fusion));
+    }
+
+    void coloursBuiltAgainShareOnePalette() {
+        SharedPalettes palettes;
+        const auto olive = [] {
+            QPalette palette;
+            palette.setColor(QPalette::Window, QColor(79, 71, 36));
+            return palette;
+        };
+        QPalette inactive = olive();
+        inactive.setCurrentColorGroup(QPalette::Inactive);
+        const QPalette first = palettes.shared(olive());
+        const QPalette again = palettes.shared(inactive);
+        QCOMPARE(again.cacheKey(), first.cacheKey());
+        QCOMPARE(again.currentColorGroup(), QPalette::Inactive);
+        QVERIFY(palettes.shared(QPalette()).cacheKey() != first.cacheKey());
+    }
 };
 
 } // namespace seraphel

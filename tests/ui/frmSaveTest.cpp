@@ -190,6 +190,7 @@ private slots:
     void linkLabelsOpenTheirPages();
     void composesTheReadingWhenItLoads();
     void letsTheUserAddANote();
+    void breaksLinesAnywhereWhileAWordIsTooLongToSeekItsEnd();
 
     void cancellingTheSaveDialogWritesNothing();
     void savesTheBoxAsRtfUnderTheChosenName();
@@ -338,6 +339,15 @@ void frmSaveTest::letsTheUserAddANote() {
     report.box->setFocus();
     QTest::keyClicks(report.box, QStringLiteral("My note"));
     QVERIFY(report.box->toPlainText().endsWith(QStringLiteral("\n\nMy note")));
+}
+
+void frmSaveTest::breaksLinesAnywhereWhileAWordIsTooLongToSeekItsEnd() {
+    Report report;
+    QCOMPARE(report.box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    report.appendNote(QString(501, u'a'));
+    QCOMPARE(report.box->wordWrapMode(), QTextOption::WrapAnywhere);
+    report.box->undo();
+    QCOMPARE(report.box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void frmSaveTest::cancellingTheSaveDialogWritesNothing() {
