@@ -24,8 +24,7 @@ constexpr std::array<PageEntry, 6> kPages{{
     {WebPage::FullyBranded, "fully-branded"},
 }};
 
-} // namespace
-
+// The page's query key, exactly as the web site expects it ("home-page", "co-brand", ...).
 QString WebPageKey(WebPage page) {
     for (const auto& entry : kPages) {
         if (entry.page == page) {
@@ -34,6 +33,8 @@ QString WebPageKey(WebPage page) {
     }
     return {};
 }
+
+} // namespace
 
 QString WebPageAddress(WebPage page) {
     return QString::fromUtf8(build::kBaseUrl) + QStringLiteral("/seraphel/ssd.php?page=") + WebPageKey(page);

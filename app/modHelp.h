@@ -10,8 +10,6 @@ class Platform;
 
 enum class WebPage { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, FullyBranded };
 
-// The page's query key, exactly as the web site expects it ("home-page", "co-brand", ...).
-QString WebPageKey(WebPage page);
 QString WebPageAddress(WebPage page);
 // The web site's host name, as the windows name it ("www.seraphel.example").
 QString WebSiteHost();

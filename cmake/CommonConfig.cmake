@@ -1,7 +1,7 @@
 # Settings shared by every target of the project: link against seraphel_common.
 add_library(seraphel_common INTERFACE)
 target_compile_features(seraphel_common INTERFACE cxx_std_20)
-target_compile_options(seraphel_common INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(seraphel_common INTERFACE -Wall -Wextra -Wpedantic -Wold-style-cast -Wshadow)
 target_compile_definitions(seraphel_common INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT)
 
 if(SERAPHEL_WERROR)

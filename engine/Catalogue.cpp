@@ -2,17 +2,21 @@
 
 #include "EmbeddedTexts.h"
 
-#include <algorithm>
-
 namespace seraphel {
 namespace {
 
 constexpr std::array<std::string_view, kTextCount> kTextKeyNames{
-    "angelGabriel",   "angelUriel",     "angelRaphael",  "angelMichael", "angelVerchiel",       "angelBarchiel",
-    "angelHamaliel",  "angelMachidiel", "angelAsmodel",  "angelBarbiel", "angelBarbielOctober", "angelAmbriel",
-    "angelAdnachiel", "angelMuriel",    "angelHanael",   "monthJanuary", "monthFebruary",       "monthMarch",
-    "monthApril",     "monthMay",       "monthJune",     "monthJuly",    "monthAugust",         "monthSeptember",
-    "monthOctober",   "monthNovember",  "monthDecember",
+#define SERAPHEL_TEXT_KEY_NAME(key) #key,
+    SERAPHEL_TEXT_KEYS(SERAPHEL_TEXT_KEY_NAME)
+#undef SERAPHEL_TEXT_KEY_NAME
+};
+
+// Indexed by key. A key whose file is missing from engine/texts names no embedded text and
+// stops the build here.
+constexpr std::array<std::string_view, kTextCount> kTexts{
+#define SERAPHEL_TEXT_KEY_TEXT(key) embedded_texts::key,
+    SERAPHEL_TEXT_KEYS(SERAPHEL_TEXT_KEY_TEXT)
+#undef SERAPHEL_TEXT_KEY_TEXT
 };
 
 // Index order is the alphabetical order of the keys.
@@ -33,19 +37,6 @@ constexpr std::array<AngelPicture, kPictureCount> kPictures{{
     {14, "st. Verchiel", "angel14.jpg"},
 }};
 
-// Texts indexed by key, matched to the embedded files by name once.
-std::array<std::string_view, kTextCount> BuildTextTable() {
-    std::array<std::string_view, kTextCount> table{};
-    const auto embedded = detail::EmbeddedTexts();
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        const auto found = std::ranges::find(embedded, kTextKeyNames[i], &detail::EmbeddedText::name);
-        if (found != embedded.end()) {
-            table[i] = found->text;
-        }
-    }
-    return table;
-}
-
 } // namespace
 
 std::string_view TextKeyName(TextKey key) {
@@ -53,8 +44,7 @@ std::string_view TextKeyName(TextKey key) {
 }
 
 std::string_view TextByKey(TextKey key) {
-    static const auto table = BuildTextTable();
-    return table.at(static_cast<std::size_t>(key));
+    return kTexts.at(static_cast<std::size_t>(key));
 }
 
 std::optional<AngelPicture> PictureByIndex(int index) {

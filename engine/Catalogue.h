@@ -10,37 +10,47 @@
 
 namespace seraphel {
 
+// The keys of the description texts, written once: the enumerators, their names and the table
+// of texts are all made from this list. Each key's text is the file engine/texts/<key>.txt.
+#define SERAPHEL_TEXT_KEYS(KEY)                                                                                        \
+    KEY(angelGabriel)                                                                                                  \
+    KEY(angelUriel)                                                                                                    \
+    KEY(angelRaphael)                                                                                                  \
+    KEY(angelMichael)                                                                                                  \
+    KEY(angelVerchiel)                                                                                                 \
+    KEY(angelBarchiel)                                                                                                 \
+    KEY(angelHamaliel)                                                                                                 \
+    KEY(angelMachidiel)                                                                                                \
+    KEY(angelAsmodel)                                                                                                  \
+    KEY(angelBarbiel)                                                                                                  \
+    KEY(angelBarbielOctober)                                                                                           \
+    KEY(angelAmbriel)                                                                                                  \
+    KEY(angelAdnachiel)                                                                                                \
+    KEY(angelMuriel)                                                                                                   \
+    KEY(angelHanael)                                                                                                   \
+    KEY(monthJanuary)                                                                                                  \
+    KEY(monthFebruary)                                                                                                 \
+    KEY(monthMarch)                                                                                                    \
+    KEY(monthApril)                                                                                                    \
+    KEY(monthMay)                                                                                                      \
+    KEY(monthJune)                                                                                                     \
+    KEY(monthJuly)                                                                                                     \
+    KEY(monthAugust)                                                                                                   \
+    KEY(monthSeptember)                                                                                                \
+    KEY(monthOctober)                                                                                                  \
+    KEY(monthNovember)                                                                                                 \
+    KEY(monthDecember)
+
 enum class TextKey : std::uint8_t {
-    angelGabriel,
-    angelUriel,
-    angelRaphael,
-    angelMichael,
-    angelVerchiel,
-    angelBarchiel,
-    angelHamaliel,
-    angelMachidiel,
-    angelAsmodel,
-    angelBarbiel,
-    angelBarbielOctober,
-    angelAmbriel,
-    angelAdnachiel,
-    angelMuriel,
-    angelHanael,
-    monthJanuary,
-    monthFebruary,
-    monthMarch,
-    monthApril,
-    monthMay,
-    monthJune,
-    monthJuly,
-    monthAugust,
-    monthSeptember,
-    monthOctober,
-    monthNovember,
-    monthDecember,
+#define SERAPHEL_TEXT_KEY_ENUMERATOR(key) key,
+    SERAPHEL_TEXT_KEYS(SERAPHEL_TEXT_KEY_ENUMERATOR)
+#undef SERAPHEL_TEXT_KEY_ENUMERATOR
 };
 
-inline constexpr std::size_t kTextCount = 27;
+#define SERAPHEL_TEXT_KEY_COUNT(key) +1
+inline constexpr std::size_t kTextCount = 0 SERAPHEL_TEXT_KEYS(SERAPHEL_TEXT_KEY_COUNT);
+#undef SERAPHEL_TEXT_KEY_COUNT
+static_assert(kTextCount == 27, "one text per angel (15) and one per month (12)");
 
 // The key's name, which is also the name of its content file ("angelGabriel").
 std::string_view TextKeyName(TextKey key);

@@ -1,5 +1,5 @@
-#include "PictureField.h"
 #include "Readings.h"
+#include "TryWritePicture.h"
 
 #include <algorithm>
 

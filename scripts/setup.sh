@@ -10,6 +10,8 @@ packages=(
     googletest libgtest-dev libbenchmark-dev python3 pkg-config libxcb1-dev
     xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick fonts-dejavu-core
     pandoc unrtf poppler-utils
+    # format check
+    clang-format
     # fuzzing and sanitizers
     clang libclang-rt-dev
     # packaging checks

@@ -18,6 +18,11 @@ const char kFullBrandText[] =
     "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
     "branded for your website. Click here for more details.";
 
+// Label61's invitation to the discussion board, naming the web site.
+QString BannerText() {
+    return QStringLiteral("Share your readings on our discussion board. Visit ") + WebSiteHost();
+}
+
 QGroupBox& AddBand(QWidget& container, const char* objectName, const QRect& geometry) {
     auto& band = controls::AddFrame(container, objectName, geometry);
     controls::SetBackground(band, theme::kBandBackground);
@@ -44,10 +49,6 @@ LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayo
 }
 
 } // namespace
-
-QString BannerText() {
-    return QStringLiteral("Share your readings on our discussion board. Visit ") + WebSiteHost();
-}
 
 PromoBands::PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout)
     : QObject(&client)

@@ -24,9 +24,6 @@ struct PromoBandLayout {
     Qt::Alignment brandAlignment;
 };
 
-// Label61's invitation to the discussion board, naming the web site.
-QString BannerText();
-
 class PromoBands final : public QObject {
     Q_OBJECT
 public:

@@ -11,7 +11,7 @@ namespace seraphel {
 namespace {
 
 // The character format of a run, as RTF states it.
-struct RunStyle {
+struct RtfRunFormat {
     QString family;
     int halfPoints = 24; // \fs counts half-points; 24 is RTF's own default of 12 pt
     bool bold = false;
@@ -21,7 +21,7 @@ struct RunStyle {
 };
 
 struct Run {
-    RunStyle style;
+    RtfRunFormat style;
     QString text;
 };
 
@@ -60,9 +60,9 @@ int HalfPoints(const QFont& font) {
     return qRound(points * 2);
 }
 
-RunStyle StyleOf(const QTextCharFormat& format, const QFont& documentFont) {
+RtfRunFormat StyleOf(const QTextCharFormat& format, const QFont& documentFont) {
     const QFont font = format.font().resolve(documentFont);
-    RunStyle style;
+    RtfRunFormat style;
     style.family = font.family();
     style.halfPoints = HalfPoints(font);
     style.bold = font.bold();
@@ -183,19 +183,19 @@ private:
 };
 
 struct ToggleWord {
-    bool RunStyle::*flag;
+    bool RtfRunFormat::*flag;
     const char* on;
     const char* off;
 };
 
 constexpr std::array<ToggleWord, 3> kToggles{{
-    {&RunStyle::bold, "\\b", "\\b0"},
-    {&RunStyle::italic, "\\i", "\\i0"},
-    {&RunStyle::underline, "\\ul", "\\ul0"},
+    {&RtfRunFormat::bold, "\\b", "\\b0"},
+    {&RtfRunFormat::italic, "\\i", "\\i0"},
+    {&RtfRunFormat::underline, "\\ul", "\\ul0"},
 }};
 
 // The control words that take the reader from one run's format to the next one's.
-QByteArray FormatChange(const RunStyle& from, const RunStyle& to, Tables& tables, const QFont& documentFont) {
+QByteArray FormatChange(const RtfRunFormat& from, const RtfRunFormat& to, Tables& tables, const QFont& documentFont) {
     QByteArray words;
     if (from.family != to.family) {
         words += "\\f" + QByteArray::number(tables.fontIndex(to.family, documentFont));
@@ -225,7 +225,7 @@ QByteArray WriteRtf(const QTextDocument& document) {
     tables.write(out);
     out += "\\pard\\plain "; // the blank ends \plain even where text follows at once
     // What \plain sets: the default font \f0 in RTF's default size, nothing else.
-    RunStyle current;
+    RtfRunFormat current;
     current.family = documentFont.family();
     for (qsizetype i = 0; i < paragraphs.size(); ++i) {
         for (const Run& run : paragraphs[i]) {

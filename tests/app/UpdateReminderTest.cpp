@@ -91,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Days, UpdateReminderDistanceTest,
                          ::testing::Values(DistanceCase{0, false}, DistanceCase{-1, false}, DistanceCase{1, false},
                                            DistanceCase{-14, false}, DistanceCase{14, false}, DistanceCase{-15, true},
                                            DistanceCase{15, true}, DistanceCase{-400, true}, DistanceCase{3650, true}),
-                         [](const ::testing::TestParamInfo<DistanceCase>& info) {
-                             const qint64 days = info.param.daysFromToday;
+                         [](const ::testing::TestParamInfo<DistanceCase>& row) {
+                             const qint64 days = row.param.daysFromToday;
                              return (days < 0 ? "Ago" : "Ahead") + std::to_string(days < 0 ? -days : days);
                          });
 

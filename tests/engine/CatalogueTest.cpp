@@ -62,7 +62,7 @@ TEST_P(CatalogueTexts, HasItsNameOpeningLengthAndPlainAsciiForm) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTexts, CatalogueTexts, testing::ValuesIn(kTextCases),
-                         [](const auto& info) { return std::string{info.param.name}; });
+                         [](const auto& row) { return std::string{row.param.name}; });
 
 TEST(Catalogue, EveryTextIsDistinct) {
     std::set<std::string_view> texts;

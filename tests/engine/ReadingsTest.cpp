@@ -13,6 +13,11 @@ std::string Joined(TextKey angel, TextKey month) {
     return std::string{TextByKey(angel)} + "\r\n\r\n" + std::string{TextByKey(month)};
 }
 
+// The rows' test names call a month by its name.
+std::string MonthName(std::int16_t position) {
+    return std::string{kMonthNames.at(static_cast<std::size_t>(position))};
+}
+
 // --- Day of birth
 
 struct DayCase {
@@ -45,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DayCase{"Thursday", "St.Micheal", "Orange, white, gold", 9, TextKey::angelMichael},
                     DayCase{"Friday", "St.Uriel", "Violet, white, indigo", 13, TextKey::angelUriel},
                     DayCase{"Saturday", "St.Raphael", "Yellow, white, grey", 12, TextKey::angelRaphael},
-                    DayCase{"Sunday", "St.Michael", "Orange, white, gold", 9, TextKey::angelMichael}));
+                    DayCase{"Sunday", "St.Michael", "Orange, white, gold", 9, TextKey::angelMichael}),
+    [](const testing::TestParamInfo<DayCase>& row) { return std::string{row.param.weekday}; });
 
 TEST(DayOfBirthFallback, UnknownWeekdayWritesNothing) {
     for (const char* name : {"", "monday", "MONDAY", "Monday ", "Mon"}) {
@@ -120,7 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                     MonthCase{10, true, "St.Adnachiel", 1, TextKey::angelAdnachiel, TextKey::monthNovember},
                     MonthCase{10, false, "St.Ambriel", 2, TextKey::angelAmbriel, TextKey::monthNovember},
                     MonthCase{11, true, "St.Hanael", 8, TextKey::angelHanael, TextKey::monthDecember},
-                    MonthCase{11, false, "St.Muriel", 11, TextKey::angelMuriel, TextKey::monthDecember}));
+                    MonthCase{11, false, "St.Muriel", 11, TextKey::angelMuriel, TextKey::monthDecember}),
+    [](const testing::TestParamInfo<MonthCase>& row) {
+        return MonthName(row.param.month) + (row.param.northern ? "North" : "South");
+    });
 
 TEST(MonthOfBirthFallback, OctoberNorthAndAprilSouthShowBarbielWithTheirOwnTexts) {
     BirthDetails details;
@@ -215,7 +224,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SignCase{7, 20, "Leo"}, SignCase{7, 21, "Virgo"}, SignCase{8, 20, "Virgo"},
                     SignCase{8, 21, "Libra"}, SignCase{9, 20, "Libra"}, SignCase{9, 21, "Scorpio"},
                     SignCase{10, 20, "Scorpio"}, SignCase{10, 21, "Sagittarius"}, SignCase{11, 20, "Sagittarius"},
-                    SignCase{11, 21, "Capricorn"}, SignCase{11, 31, "Capricorn"}));
+                    SignCase{11, 21, "Capricorn"}, SignCase{11, 31, "Capricorn"}),
+    [](const testing::TestParamInfo<SignCase>& row) {
+        return MonthName(row.param.month) + std::to_string(row.param.day) + "_" + row.param.sign;
+    });
 
 TEST(SunSignFallback, PositionsOutsideTheTableWriteNothing) {
     for (const auto& [month, day] : std::vector<std::pair<std::int16_t, std::int16_t>>{

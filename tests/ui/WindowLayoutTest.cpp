@@ -209,10 +209,10 @@ void VerifyNothingIsCutOff(const QWidget& window) {
             QVERIFY2(metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth() <= frame->width(),
                      qPrintable(what));
         } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
+            QStyleOptionComboBox listOption;
+            listOption.initFrom(list);
             const QRect field =
-                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+                list->style()->subControlRect(QStyle::CC_ComboBox, &listOption, QStyle::SC_ComboBoxEditField, list);
             for (int item = 0; item < list->count(); ++item) {
                 QVERIFY2(metrics.horizontalAdvance(list->itemText(item)) <= field.width(),
                          qPrintable(what + QLatin1Char(' ') + list->itemText(item)));

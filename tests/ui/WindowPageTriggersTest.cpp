@@ -116,9 +116,7 @@ private slots:
         const QString shownAngel = window == Window::Result ? Child<QLabel>(shown, "lblDobAngel").text() : QString();
 
         bool overTheWindow = false;
-        m_program.platform.whileModalIsShown = [&](QDialog& about) {
-            overTheWindow = about.parentWidget() == &shown;
-        };
+        m_program.platform.whileModalIsShown = [&](QDialog& about) { overTheWindow = about.parentWidget() == &shown; };
         QVERIFY(test::TriggerControl(shown, QStringLiteral("mnuAbout")));
         QCOMPARE(m_program.platform.modalDialogs, QStringList{QStringLiteral("frmAbout")});
         QVERIFY(overTheWindow);
