@@ -25,6 +25,8 @@ if(CMAKE_CROSSCOMPILING)
         list(APPEND _dll_paths "${_folder}")
     endforeach()
     list(REMOVE_DUPLICATES _dll_paths)
+    # For tests that start the program under wine themselves.
+    set(SERAPHEL_WINDOWS_DLL_PATHS "${_dll_paths}")
     set(_emulator "${PROJECT_SOURCE_DIR}/scripts/windows/wine-run.sh")
     foreach(_folder IN LISTS _dll_paths)
         list(APPEND _emulator --dll-path "${_folder}")

@@ -38,7 +38,11 @@ constexpr char kNoRuntimeFolderOnWindows[] = "Windows keeps the lock in the loca
 // The number of a process that has ended.
 qint64 EndedProcessId() {
     QProcess process;
+#ifdef Q_OS_WIN
+    process.start(QStringLiteral("cmd"), {QStringLiteral("/c"), QStringLiteral("exit")});
+#else
     process.start(QStringLiteral("true"), {});
+#endif
     process.waitForStarted();
     const qint64 id = process.processId();
     process.waitForFinished();
@@ -114,7 +118,9 @@ private slots:
         m_runtime = std::make_unique<QTemporaryDir>(); // private to the user, as a runtime folder must be
         QVERIFY(m_runtime->isValid());
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime->path()));
-        QFile::remove(LockPath()); // a Windows folder outlives the test
+        // On Windows the lock's folder outlives the test, with whatever a row left there.
+        QDir(LockPath()).removeRecursively();
+        QFile::remove(LockPath());
     }
 
     void cleanup() {

@@ -2,15 +2,16 @@
 # Real processes on a virtual screen: a second start while the program runs shows "already
 # running" in a message box and ends once it is answered, leaving the first untouched; a
 # start after the first was killed outright runs, although the killed one's lock is left.
-# Usage: SecondInstanceTest.sh <path/to/seraphel>
+# Usage: SecondInstanceTest.sh <path/to/seraphel> [folder of DLLs it loads]...
 # A Windows build (seraphel.exe) runs under wine, in a wine prefix of its own in the fresh home,
-# with wine's own window system on the virtual screen.
+# with wine's own window system on the virtual screen and the DLL folders on wine's path.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$root/scripts/lib/virtual-screen.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
 program="$1"
+shift
 pids=()
 start=("$program")
 lock="$XDG_RUNTIME_DIR/seraphel.lock"
@@ -18,8 +19,10 @@ if [[ "$program" == *.exe ]]; then
     export WINEPREFIX="$scratch/wine"
     source "$root/scripts/windows/wine-env.sh"
     wine_prepare
+    export WINEPATH
+    WINEPATH="$(for folder in "$@"; do printf '%s;' "$(windows_path "$folder")"; done)"
     start=(wine "$program")
-    lock="$WINEPREFIX/drive_c/users/$USER/AppData/Local/seraphel/seraphel.lock"
+    lock="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/seraphel/seraphel.lock"
     export SERAPHEL_WINDOW_WAIT=60
 fi
 trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver -k; rm -rf "$scratch"' EXIT

@@ -26,6 +26,10 @@ private slots:
 };
 
 void DeadKeyTest::aComposedAccentedLetterIsRefused() {
+#ifdef Q_OS_WIN
+    QSKIP("the dead key is made by X's keyboard layout (setxkbmap) and composed by Qt's X input method, "
+          "neither of which a Windows program uses");
+#endif
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     // The apostrophe key becomes a dead acute; the program follows the change of layout.
     QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"), Words("-layout us -variant intl")), 0);
