@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "LinkLabel.h"
 #include "Theme.h"
 
 #include <QGroupBox>
@@ -48,6 +49,26 @@ QLabel& AddLabel(QWidget& container, const char* objectName, const QRect& geomet
     return label;
 }
 
+QLabel& AddLabel(QWidget& container, const ControlSpec& spec, const QColor& colour) {
+    return AddLabel(container, spec.name, spec.geometry(), spec.text(), colour);
+}
+
+LinkLabel& AddLink(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
+                   const QColor& colour) {
+    auto& link = Add<LinkLabel>(container, objectName, geometry, text);
+    SetUpLabel(link, text, colour);
+    return link;
+}
+
+QFont Underlined(QFont font) {
+    font.setUnderline(true);
+    return font;
+}
+
+QGroupBox& AddFrame(QWidget& container, const ControlSpec& spec) {
+    return AddFrame(container, spec.name, spec.geometry(), spec.text());
+}
+
 QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
     auto& frame = Add<QGroupBox>(container, objectName, geometry);
     frame.setTitle(caption);
@@ -55,9 +76,9 @@ QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geo
     return frame;
 }
 
-QPushButton& AddButton(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
-    auto& button = Add<QPushButton>(container, objectName, geometry);
-    button.setText(caption);
+QPushButton& AddButton(QWidget& container, const ControlSpec& spec) {
+    auto& button = Add<QPushButton>(container, spec);
+    button.setText(spec.text());
     button.setAutoDefault(false); // the windows have no default button: Enter presses nothing
     QFont font = button.font();
     font.setBold(true);

@@ -2,6 +2,8 @@
 // inside its container, named as in the window's design, and coloured from the theme.
 #pragma once
 
+#include "Theme.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QRect>
@@ -13,7 +15,26 @@
 class QGroupBox;
 class QPushButton;
 
+namespace seraphel {
+class LinkLabel;
+}
+
 namespace seraphel::controls {
+
+// One row of a window's design: the control's object name, its place in its container in
+// twips (left, top, width, height) and its caption. The table a row stands in says which
+// kind of control it is and which container holds it.
+struct ControlSpec {
+    const char* name;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char* caption = "";
+
+    QRect geometry() const { return theme::TwipsRect(left, top, width, height); }
+    QString text() const { return QString::fromUtf8(caption); }
+};
 
 // A child of the container, with its object name and fixed geometry (logical pixels); any
 // further arguments go to the widget's constructor before its parent.
@@ -23,6 +44,9 @@ Widget& Add(QWidget& container, const char* objectName, const QRect& geometry, A
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(geometry);
     return *widget;
+}
+template <typename Widget> Widget& Add(QWidget& container, const ControlSpec& spec) {
+    return Add<Widget>(container, spec.name, spec.geometry());
 }
 
 // Sets every text role of the widget's palette, so labels, inputs and group titles agree.
@@ -35,10 +59,18 @@ void SetUpLabel(QLabel& label, const QString& text, const QColor& colour);
 
 QLabel& AddLabel(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
                  const QColor& colour);
+QLabel& AddLabel(QWidget& container, const ControlSpec& spec, const QColor& colour);
 // A frame with an etched border and an optional caption in white.
 QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption = {});
+QGroupBox& AddFrame(QWidget& container, const ControlSpec& spec);
 // A command button with the grey face and bold caption; & marks the access key.
-QPushButton& AddButton(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption);
+QPushButton& AddButton(QWidget& container, const ControlSpec& spec);
+// A label that opens something when clicked (LinkLabel), showing the text as plain text,
+// top-left aligned, in the colour.
+LinkLabel& AddLink(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
+                   const QColor& colour);
+// The font with an underline, as the windows' web-site links are drawn.
+QFont Underlined(QFont font);
 
 // Widens a one-line control to the right until its caption fits, when the font runs wider
 // than the design's; a control that already fits keeps its designed width.

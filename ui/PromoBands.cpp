@@ -2,8 +2,8 @@
 
 #include "Controls.h"
 #include "LinkLabel.h"
+#include "PromoTexts.h"
 #include "Theme.h"
-#include "modHelp.h"
 
 #include <QGroupBox>
 
@@ -14,14 +14,8 @@ namespace {
 const char kCobrandText[] =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link "
     "here. See \"Help\" for details.Click Here for more info on co-branding.";
-const char kFullBrandText[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
-    "branded for your website. Click here for more details.";
-
 // Label61's invitation to the discussion board, naming the web site.
-QString BannerText() {
-    return QStringLiteral("Share your readings on our discussion board. Visit ") + WebSiteHost();
-}
+const char kBannerText[] = "Share your readings on our discussion board. Visit %1";
 
 QGroupBox& AddBand(QWidget& container, const char* objectName, const QRect& geometry) {
     auto& band = controls::AddFrame(container, objectName, geometry);
@@ -33,17 +27,16 @@ LinkLabel& AddPromotion(QGroupBox& band, const char* objectName, QRect geometry,
                         const QColor& colour, Qt::Alignment alignment) {
     // The band cuts off whatever of the label lies outside it: fit the text to what is seen.
     geometry = geometry.intersected(QRect(QPoint(0, 0), band.size()));
-    auto& label = controls::Add<LinkLabel>(band, objectName, geometry, text);
-    controls::SetUpLabel(label, text, colour);
+    auto& label = controls::AddLink(band, objectName, geometry, text, colour);
     label.setAlignment(alignment | Qt::AlignTop);
     controls::ShrinkFontToFit(label);
     return label;
 }
 
 // The two offers lie on one another; each hides the one behind it.
-LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayout& layout, const char* text) {
-    auto& offer = AddPromotion(band, objectName, layout.brandLabels, QString::fromUtf8(text), theme::kPromotionText,
-                               layout.brandAlignment);
+LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayout& layout, const QString& text) {
+    auto& offer =
+        AddPromotion(band, objectName, layout.brandLabels, text, theme::kPromotionText, layout.brandAlignment);
     controls::SetBackground(offer, theme::kBandBackground);
     return offer;
 }
@@ -54,11 +47,12 @@ PromoBands::PromoBands(QWidget& client, Platform& platform, const PromoBandLayou
     : QObject(&client)
     , m_platform(platform) {
     auto& topBand = AddBand(client, "Frame4", layout.topBand);
-    auto& banner = AddPromotion(topBand, "Label61", layout.banner, BannerText(), theme::kCaptionText, Qt::AlignHCenter);
+    auto& banner = AddPromotion(topBand, "Label61", layout.banner, texts::NamingWebSite(kBannerText),
+                                theme::kCaptionText, Qt::AlignHCenter);
     m_bottomBand = &AddBand(client, "Frame5", layout.bottomBand);
-    m_lblCobrand = &AddOffer(*m_bottomBand, "lblCobrand", layout, kCobrandText);
+    m_lblCobrand = &AddOffer(*m_bottomBand, "lblCobrand", layout, QString::fromUtf8(kCobrandText));
     // Created last, so it lies in front until start-up draws which one to show.
-    m_lblFullBrand = &AddOffer(*m_bottomBand, "lblFullBrand", layout, kFullBrandText);
+    m_lblFullBrand = &AddOffer(*m_bottomBand, "lblFullBrand", layout, texts::FullBrandOffer());
 
     connect(&banner, &LinkLabel::clicked, this, &PromoBands::Label61_Click);
     connect(m_lblCobrand, &LinkLabel::clicked, this, &PromoBands::lblCobrand_Click);

@@ -1,7 +1,9 @@
 #include "frmAbout.h"
 
 #include "BuildInfo.h"
+#include "Controls.h"
 #include "LinkLabel.h"
+#include "PromoTexts.h"
 #include "Theme.h"
 #include "modHelp.h"
 
@@ -22,30 +24,37 @@ constexpr char kDescription[] =
     "your personal details, Seraphel generates a complete reading that you can read on the screen, save or print. "
     "May the wisdom of your guardian angels bring you comfort, guidance and joy.";
 
-constexpr char kOffer[] = "Home Business Opportunity. Start your own Internet business and make money online. Get "
-                          "this software fully branded for your website.";
-
 // Positions and sizes are in twips, as the box was designed.
 constexpr int kClientWidth = 6495;
 constexpr int kClientHeight = 4080;
-constexpr int kMargin = 120;
-constexpr QRect kOkButton{5040, 3600, 1260, 345};
+constexpr controls::ControlSpec kIcon{"picIcon", 240, 90, 480, 480};
+// Under the icon and the title, above the paragraph.
+constexpr controls::ControlSpec kSeparator{"Line2", 120, 615, 6255, 30};
+constexpr controls::ControlSpec kOkButton{"cmdOK", 5040, 3600, 1260, 345, "&OK"};
 
 struct TextLabel {
-    const char* objectName;
-    const char* text;
-    int left, top, width, height;
+    controls::ControlSpec spec;
     qreal pointSize;
     bool bold;
 };
 
 constexpr std::array<TextLabel, 3> kTextLabels{{
-    {"Label2", build::kWindowCaption, 960, 270, 2715, 240, 9.75, true},
-    {"Label1", kDescription, kMargin, 690, 6345, 1575, 8.25, false},
-    {"Label3", kOffer, 150, 2535, 6165, 675, 8.25, true},
+    {{"Label2", 960, 270, 2715, 240, build::kWindowCaption}, 9.75, true},
+    {{"Label1", 120, 690, 6345, 1575, kDescription}, 8.25, false},
+    {{"Label3", 150, 2535, 6165, 675, texts::kHomeBusinessOffer}, 8.25, true},
 }};
 
-constexpr int kIconSize = 32; // pixels
+// "%1" in a caption stands for the web site's host name.
+struct Link {
+    controls::ControlSpec spec;
+    void (frmAbout::*handler)();
+};
+
+constexpr std::array<Link, 2> kLinks{{
+    {{"lblHomePage", 2400, 2303, 4050, 195, "Click here to visit %1"}, &frmAbout::lblHomePage_Click},
+    {{"lblCobrand", 4080, 3240, 2355, 195, texts::kMoreDetails}, &frmAbout::lblCobrand_Click},
+}};
+
 constexpr std::array<const char*, 2> kIconFiles{{":/icons/seraphel-32.png", ":/icons/seraphel-64.png"}};
 
 QPalette AboutPalette(const QPalette& base) {
@@ -63,29 +72,23 @@ void AddIcon(QWidget& box) {
     for (const char* file : kIconFiles) {
         icon.addFile(QString::fromLatin1(file));
     }
-    auto* picture = new QLabel(&box);
-    picture->setObjectName(QStringLiteral("picIcon"));
-    picture->setGeometry(theme::Twips(240), theme::Twips(90), kIconSize, kIconSize);
-    picture->setPixmap(icon.pixmap(QSize(kIconSize, kIconSize), box.devicePixelRatioF()));
+    auto& picture = controls::Add<QLabel>(box, kIcon);
+    picture.setPixmap(icon.pixmap(picture.size(), box.devicePixelRatioF()));
 }
 
 void AddSeparator(QWidget& box) {
-    auto* line = new QFrame(&box);
-    line->setObjectName(QStringLiteral("Line2"));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    // Under the icon and the title, above the paragraph.
-    line->setGeometry(theme::TwipsRect(kMargin, 615, kClientWidth - 2 * kMargin, 30));
+    auto& line = controls::Add<QFrame>(box, kSeparator);
+    line.setFrameShape(QFrame::HLine);
+    line.setFrameShadow(QFrame::Sunken);
 }
 
 void AddTextLabels(QWidget& box) {
-    for (const auto& spec : kTextLabels) {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), &box);
-        label->setObjectName(QString::fromLatin1(spec.objectName));
-        label->setFont(theme::VerdanaFont(spec.pointSize, spec.bold));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(theme::TwipsRect(spec.left, spec.top, spec.width, spec.height));
+    for (const auto& [spec, pointSize, bold] : kTextLabels) {
+        auto& label = controls::Add<QLabel>(box, spec);
+        label.setText(spec.text());
+        label.setFont(theme::VerdanaFont(pointSize, bold));
+        label.setWordWrap(true);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 }
 
@@ -103,18 +106,22 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent)
     AddIcon(*this);
     AddTextLabels(*this);
     AddSeparator(*this);
-    addLink("lblHomePage", QStringLiteral("Click here to visit ") + WebSiteHost(), {2400, 2303, 4050, 195},
-            &frmAbout::lblHomePage_Click);
-    addLink("lblCobrand", QStringLiteral("Click here for more details."), {4080, 3240, 2355, 195},
-            &frmAbout::lblCobrand_Click);
+    for (const auto& [spec, handler] : kLinks) {
+        auto& link =
+            controls::AddLink(*this, spec.name, spec.geometry(), texts::NamingWebSite(spec.caption), theme::kValueText);
+        link.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        link.setFont(controls::Underlined(theme::VerdanaFont(8.25)));
+        // Where designed, but no wider than its text, so that only the text is clickable.
+        link.resize(std::min(link.width(), link.sizeHint().width()), link.height());
+        connect(&link, &LinkLabel::clicked, this, handler);
+    }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setFont(theme::VerdanaFont(8.25, true));
-    ok->setGeometry(theme::TwipsRect(kOkButton.x(), kOkButton.y(), kOkButton.width(), kOkButton.height()));
+    auto& ok = controls::Add<QPushButton>(*this, kOkButton);
+    ok.setText(kOkButton.text());
+    ok.setFont(theme::VerdanaFont(8.25, true));
     // Enter presses OK as the default button; Esc rejects the box, which closes it the same way.
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    ok.setDefault(true);
+    connect(&ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
 void frmAbout::cmdOK_Click() {
@@ -127,22 +134,6 @@ void frmAbout::lblHomePage_Click() {
 
 void frmAbout::lblCobrand_Click() {
     OpenWebPage(m_platform, WebPage::FullyBranded);
-}
-
-void frmAbout::addLink(const char* objectName, const QString& text, const QRect& twips, void (frmAbout::*handler)()) {
-    auto* link = new LinkLabel(text, this);
-    link->setObjectName(QString::fromLatin1(objectName));
-    QFont font = theme::VerdanaFont(8.25);
-    font.setUnderline(true);
-    link->setFont(font);
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, theme::kValueText);
-    link->setPalette(palette);
-    // Where designed, but no wider than its text, so that only the text is clickable.
-    QRect geometry = theme::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-    geometry.setWidth(std::min(geometry.width(), link->sizeHint().width()));
-    link->setGeometry(geometry);
-    connect(link, &LinkLabel::clicked, this, handler);
 }
 
 } // namespace seraphel

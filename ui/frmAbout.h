@@ -7,7 +7,6 @@
 
 namespace seraphel {
 
-class LinkLabel;
 class Platform;
 
 class frmAbout final : public QDialog {
@@ -21,9 +20,6 @@ public:
     void lblCobrand_Click();
 
 private:
-    // A link label at its place in twips.
-    void addLink(const char* objectName, const QString& text, const QRect& twips, void (frmAbout::*handler)());
-
     Platform& m_platform;
 };
 

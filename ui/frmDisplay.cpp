@@ -32,12 +32,15 @@ const QRect kPageFrame = TwipsRect(120, 360, 6255, 2895); // measured from the t
 constexpr int kHeadingTop = 180;
 constexpr int kValueTop = 500;
 
+// Every value control shows the reading field of its name and gives the report field of its name.
 struct ValueSpec {
     const char* headingName;
     const char* heading;
     int headingLeft; // twips
     const char* valueName;
     int valueLeft; // twips
+    std::string AngelReading::*reading;
+    QString ReportFields::*report;
 };
 
 struct PageSpec {
@@ -46,63 +49,46 @@ struct PageSpec {
     std::span<const ValueSpec> values;
     const char* descriptionHeadingName;
     const char* descriptionName;
+    std::string AngelReading::*descriptionReading;
+    QString ReportFields::*descriptionReport;
     const char* pictureName;
+    PictureIndex AngelReading::*picture;
 };
 
 constexpr std::array<ValueSpec, 2> kDayOfBirthValues{{
-    {"Label2", "Name Of Angel", 960, "lblDobAngel", 1440},
-    {"Label1", "Color", 4440, "lblDobColor", 4455},
+    {"Label2", "Name Of Angel", 960, "lblDobAngel", 1440, &AngelReading::lblDobAngel, &ReportFields::lblDobAngel},
+    {"Label1", "Color", 4440, "lblDobColor", 4455, &AngelReading::lblDobColor, &ReportFields::lblDobColor},
 }};
 constexpr std::array<ValueSpec, 1> kMonthOfBirthValues{{
-    {"Label3", "Name Of Angel", 2527, "lblMonthOfBirthAngel", 3000},
+    {"Label3", "Name Of Angel", 2527, "lblMonthOfBirthAngel", 3000, &AngelReading::lblMonthOfBirthAngel,
+     &ReportFields::lblMonthOfBirthAngel},
 }};
 constexpr std::array<ValueSpec, 3> kSunSignValues{{
-    {"Label4", "Your Sun Sign", 360, "lblSunSignName", 795},
-    {"Label5", "Name Of Angel", 2595, "lblSunSignAngel", 3075},
-    {"Label6", "Element", 4920, "lblSunSignElement", 5070},
+    {"Label4", "Your Sun Sign", 360, "lblSunSignName", 795, &AngelReading::lblSunSignName,
+     &ReportFields::lblSunSignName},
+    {"Label5", "Name Of Angel", 2595, "lblSunSignAngel", 3075, &AngelReading::lblSunSignAngel,
+     &ReportFields::lblSunSignAngel},
+    {"Label6", "Element", 4920, "lblSunSignElement", 5070, &AngelReading::lblSunSignElement,
+     &ReportFields::lblSunSignElement},
 }};
 
 constexpr std::array<PageSpec, 3> kPages{{
-    {"By Day Of Birth", "Frame1", kDayOfBirthValues, "Label9", "txtDOBAngelDescription", "picByDayOfBirth"},
-    {"By Month Of Birth", "Frame2", kMonthOfBirthValues, "Label8", "txtAngelDescByMonthOfBirth", "picByMonthOfBirth"},
-    {"By Sun Sign", "Frame3", kSunSignValues, "Label7", "txtAngelDescriptionBySunSign", "picBySunSign"},
+    {"By Day Of Birth", "Frame1", kDayOfBirthValues, "Label9", "txtDOBAngelDescription",
+     &AngelReading::txtDOBAngelDescription, &ReportFields::txtDOBAngelDescription, "picByDayOfBirth",
+     &AngelReading::picByDayOfBirth},
+    {"By Month Of Birth", "Frame2", kMonthOfBirthValues, "Label8", "txtAngelDescByMonthOfBirth",
+     &AngelReading::txtAngelDescByMonthOfBirth, &ReportFields::txtAngelDescByMonthOfBirth, "picByMonthOfBirth",
+     &AngelReading::picByMonthOfBirth},
+    {"By Sun Sign", "Frame3", kSunSignValues, "Label7", "txtAngelDescriptionBySunSign",
+     &AngelReading::txtAngelDescriptionBySunSign, &ReportFields::txtAngelDescriptionBySunSign, "picBySunSign",
+     &AngelReading::picBySunSign},
 }};
 
 const char kDescriptionHeading[] = "Description Of Your Guardian Angel";
 
-// Which reading field each text control shows, and which report field it gives.
-struct TextField {
-    const char* control;
-    std::string AngelReading::*reading;
-    QString ReportFields::*report;
-};
-
-constexpr std::array<TextField, 6> kValueLabels{{
-    {"lblDobAngel", &AngelReading::lblDobAngel, &ReportFields::lblDobAngel},
-    {"lblDobColor", &AngelReading::lblDobColor, &ReportFields::lblDobColor},
-    {"lblMonthOfBirthAngel", &AngelReading::lblMonthOfBirthAngel, &ReportFields::lblMonthOfBirthAngel},
-    {"lblSunSignName", &AngelReading::lblSunSignName, &ReportFields::lblSunSignName},
-    {"lblSunSignAngel", &AngelReading::lblSunSignAngel, &ReportFields::lblSunSignAngel},
-    {"lblSunSignElement", &AngelReading::lblSunSignElement, &ReportFields::lblSunSignElement},
-}};
-
-constexpr std::array<TextField, 3> kDescriptions{{
-    {"txtDOBAngelDescription", &AngelReading::txtDOBAngelDescription, &ReportFields::txtDOBAngelDescription},
-    {"txtAngelDescByMonthOfBirth", &AngelReading::txtAngelDescByMonthOfBirth,
-     &ReportFields::txtAngelDescByMonthOfBirth},
-    {"txtAngelDescriptionBySunSign", &AngelReading::txtAngelDescriptionBySunSign,
-     &ReportFields::txtAngelDescriptionBySunSign},
-}};
-
-struct PictureField {
-    const char* control;
-    PictureIndex AngelReading::*reading;
-};
-
-constexpr std::array<PictureField, 3> kPictures{{
-    {"picByDayOfBirth", &AngelReading::picByDayOfBirth},
-    {"picByMonthOfBirth", &AngelReading::picByMonthOfBirth},
-    {"picBySunSign", &AngelReading::picBySunSign},
+constexpr std::array<controls::ControlSpec, 2> kButtons{{
+    {"cmdFindGurdianAngel", 5400, 200, 975, 375, "&Back"},
+    {"cmdPrint", 5400, 640, 975, 375, "&Print"},
 }};
 
 // The readings separate paragraphs by CR LF CR LF; the text box shows a line break for each CR LF.
@@ -142,16 +128,17 @@ QLabel& AddHeading(QWidget& frame, const char* objectName, int left, int top, co
     return heading;
 }
 
-void AddValue(QWidget& frame, const ValueSpec& spec) {
+QLabel& AddValue(QWidget& frame, const ValueSpec& spec) {
     AddHeading(frame, spec.headingName, spec.headingLeft, kHeadingTop, spec.heading);
     auto& value = controls::AddLabel(frame, spec.valueName, QRect(Twips(spec.valueLeft), Twips(kValueTop), 0, 0),
                                      QString::fromUtf8(kUnsetReadingText), theme::kValueText);
     value.adjustSize();
     // A screen reader reads the value itself, with its heading as the description.
     value.setAccessibleDescription(QString::fromUtf8(spec.heading));
+    return value;
 }
 
-void AddDescription(QWidget& frame, const PageSpec& spec) {
+QPlainTextEdit& AddDescription(QWidget& frame, const PageSpec& spec) {
     auto& heading = AddHeading(frame, spec.descriptionHeadingName, 180, 840, kDescriptionHeading);
     auto& box = controls::Add<QPlainTextEdit>(frame, spec.descriptionName, TwipsRect(180, 1080, 4575, 1725));
     box.setReadOnly(true);
@@ -160,11 +147,13 @@ void AddDescription(QWidget& frame, const PageSpec& spec) {
     controls::SetBackground(box, theme::kWindowBackground);
     controls::SetTextColour(box, theme::kValueText);
     heading.setBuddy(&box); // the box is read out by its heading
+    return box;
 }
 
-void AddPicture(QWidget& frame, const char* objectName) {
+QLabel& AddPicture(QWidget& frame, const char* objectName) {
     auto& picture = controls::Add<QLabel>(frame, objectName, TwipsRect(4920, 1080, 1125, 1725));
     picture.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
 }
 
 } // namespace
@@ -189,10 +178,10 @@ void frmDisplay::buildPages() {
         m_tabs->addTab(page, QString::fromUtf8(spec.caption));
         QGroupBox& frame = page->frame();
         for (const ValueSpec& value : spec.values) {
-            AddValue(frame, value);
+            m_valueLabels.push_back({&AddValue(frame, value), value.reading, value.report});
         }
-        AddDescription(frame, spec);
-        AddPicture(frame, spec.pictureName);
+        m_descriptions.push_back({&AddDescription(frame, spec), spec.descriptionReading, spec.descriptionReport});
+        m_pictures.push_back({&AddPicture(frame, spec.pictureName), spec.picture});
     }
 }
 
@@ -201,11 +190,9 @@ void frmDisplay::buildButtonsAndMenu() {
                                       {TwipsRect(0, 0, 6495, 615), TwipsRect(120, 120, 6360, 585),
                                        TwipsRect(0, 4000, 6495, 1140), TwipsRect(120, 165, 4665, 855), Qt::AlignLeft});
     auto& band = promoBands->bottomBand();
-    auto& back =
-        controls::AddButton(band, "cmdFindGurdianAngel", TwipsRect(5400, 200, 975, 375), QStringLiteral("&Back"));
-    connect(&back, &QPushButton::clicked, this, &frmDisplay::cmdFindGurdianAngel_Click);
-    auto& print = controls::AddButton(band, "cmdPrint", TwipsRect(5400, 640, 975, 375), QStringLiteral("&Print"));
-    connect(&print, &QPushButton::clicked, this, &frmDisplay::cmdPrint_Click);
+    connect(&controls::AddButton(band, kButtons[0]), &QPushButton::clicked, this,
+            &frmDisplay::cmdFindGurdianAngel_Click);
+    connect(&controls::AddButton(band, kButtons[1]), &QPushButton::clicked, this, &frmDisplay::cmdPrint_Click);
 
     auto* printItem = fileMenu().addAction(QStringLiteral("Print"), this, &frmDisplay::mnuPrint_Click);
     printItem->setObjectName(QStringLiteral("mnuPrint"));
@@ -221,30 +208,25 @@ void frmDisplay::Form_Load() {
 }
 
 void frmDisplay::takeOverReading(const AngelReading& reading) {
-    for (const TextField& field : kValueLabels) {
-        auto* label = findChild<QLabel*>(QLatin1StringView(field.control));
-        label->setText(QString::fromStdString(reading.*field.reading));
+    for (const auto& [label, field, report] : m_valueLabels) {
+        label->setText(QString::fromStdString(reading.*field));
         label->adjustSize();
     }
-    for (const TextField& field : kDescriptions) {
-        findChild<QPlainTextEdit*>(QLatin1StringView(field.control))
-            ->setPlainText(QString::fromStdString(reading.*field.reading).replace(kReadingLineBreak, kBoxLineBreak));
+    for (const auto& [box, field, report] : m_descriptions) {
+        box->setPlainText(QString::fromStdString(reading.*field).replace(kReadingLineBreak, kBoxLineBreak));
     }
-    for (const PictureField& field : kPictures) {
-        findChild<QLabel*>(QLatin1StringView(field.control))
-            ->setPixmap(AngelPixmap(reading.*field.reading, devicePixelRatioF()));
+    for (const auto& [picture, field] : m_pictures) {
+        picture->setPixmap(AngelPixmap(reading.*field, devicePixelRatioF()));
     }
 }
 
 ReportFields frmDisplay::reportFields() const {
     ReportFields fields;
-    for (const TextField& field : kValueLabels) {
-        fields.*field.report = findChild<QLabel*>(QLatin1StringView(field.control))->text();
+    for (const auto& [label, reading, field] : m_valueLabels) {
+        fields.*field = label->text();
     }
-    for (const TextField& field : kDescriptions) {
-        fields.*field.report = findChild<QPlainTextEdit*>(QLatin1StringView(field.control))
-                                   ->toPlainText()
-                                   .replace(kBoxLineBreak, kReadingLineBreak);
+    for (const auto& [box, reading, field] : m_descriptions) {
+        fields.*field = box->toPlainText().replace(kBoxLineBreak, kReadingLineBreak);
     }
     return fields;
 }

@@ -31,7 +31,9 @@ using theme::TwipsRect;
 
 const QSize kClientSize{theme::Twips(7950), theme::Twips(5265)};
 
-const char kIntroduction[] =
+using controls::ControlSpec;
+
+const char kIntroductionText[] =
     "Seraphel is an interpretation software which helps you to find out your guardian angel based on your date of "
     "birth and their benefic efftects upon you. Seraphel generates a reading for a person based on his/her personal "
     "details (Name and Date of Birth).";
@@ -40,7 +42,30 @@ const char kInvitationLead[] = "Click on";
 constexpr int kInvitationGapBlanks = 42;
 const char kInvitationTail[] =
     "to Generate a Reading for your Guardian Angels based on your Date of Birth, Month of Birth and your Sun Sign";
-const char kInvitationHighlight[] = "Find MY Guardian Angel";
+
+// The window's controls, in twips within their containers.
+constexpr ControlSpec kIntroduction{"Label3", 120, 600, 7695, 855, kIntroductionText};
+constexpr ControlSpec kFrame1{"Frame1", 20, 1400, 7920, 2895};
+// In Frame1.
+constexpr ControlSpec kFrame6{"Frame6", 120, 120, 4815, 1335, "Fill Your Details :"};
+constexpr ControlSpec kFrame2{"Frame2", 5040, 120, 2775, 1335, "Hemisphere You Live In :"};
+constexpr ControlSpec kInvitation{"Label4", 240, 1560, 7500, 615};
+constexpr ControlSpec kHighlight{"Label5", 1220, 1560, 2310, 195, "Find MY Guardian Angel"};
+constexpr ControlSpec kFind{"cmdFindGurdianAngel", 120, 2160, 7695, 495, "Find My &Guardian Angel "};
+// In Frame6; a list's caption is the name a screen reader gives it.
+constexpr ControlSpec kNameLabel{"Label2", 120, 330, 495, 195, "Name"};
+constexpr ControlSpec kTxtName{"txtName", 1320, 240, 2175, 375};
+constexpr ControlSpec kDateLabel{"Label1", 120, 900, 1095, 195, "Date of Birth"};
+constexpr std::array<ControlSpec, 3> kLists{{
+    {"cboMonth", 1320, 840, 1400, 315, "Month of Birth"},
+    {"cboDate", 2850, 840, 700, 315, "Day of Birth"},
+    {"cboYear", 3690, 840, 1000, 315, "Year of Birth"},
+}};
+// In Frame2.
+constexpr std::array<ControlSpec, 2> kOptions{{
+    {"optSouthern", 240, 360, 2175, 255, "Southern Hemisphere"},
+    {"optNorthern", 240, 840, 2175, 255, "Northern Hemisphere"},
+}};
 
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
@@ -79,18 +104,18 @@ void StyleInput(QWidget& input) {
     controls::SetTextColour(input, theme::kValueText);
 }
 
-QComboBox& AddList(QWidget& container, const char* objectName, const QRect& geometry, const QString& accessibleName) {
-    auto& list = controls::Add<QComboBox>(container, objectName, geometry);
+QComboBox& AddList(QWidget& container, const ControlSpec& spec) {
+    auto& list = controls::Add<QComboBox>(container, spec);
     // Some desktops read a list by its chosen item and take the caption from the description.
-    list.setAccessibleName(accessibleName);
-    list.setAccessibleDescription(accessibleName);
+    list.setAccessibleName(spec.text());
+    list.setAccessibleDescription(spec.text());
     StyleInput(list);
     return list;
 }
 
-QRadioButton& AddOption(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
-    auto& option = controls::Add<QRadioButton>(container, objectName, geometry);
-    option.setText(caption);
+QRadioButton& AddOption(QWidget& container, const ControlSpec& spec) {
+    auto& option = controls::Add<QRadioButton>(container, spec);
+    option.setText(spec.text());
     controls::SetTextColour(option, theme::kValueText);
     controls::GrowToFitText(option);
     return option;
@@ -104,8 +129,7 @@ frmMain::frmMain(Session& session)
     m_promoBands = new PromoBands(client(), session.platform(),
                                   {TwipsRect(20, 0, 7920, 615), TwipsRect(100, 120, 7680, 585),
                                    TwipsRect(20, 4275, 7920, 975), TwipsRect(503, 240, 6945, 615), Qt::AlignHCenter});
-    auto& introduction = controls::AddLabel(client(), "Label3", TwipsRect(120, 600, 7695, 855),
-                                            QString::fromUtf8(kIntroduction), theme::kIntroText);
+    auto& introduction = controls::AddLabel(client(), kIntroduction, theme::kIntroText);
     controls::ShrinkFontToFit(introduction);
     buildInputArea(client());
     buildMenu();
@@ -115,43 +139,34 @@ frmMain::frmMain(Session& session)
 }
 
 void frmMain::buildInputArea(QWidget& client) {
-    auto& frame1 = controls::AddFrame(client, "Frame1", TwipsRect(20, 1400, 7920, 2895));
+    auto& frame1 = controls::AddFrame(client, kFrame1);
 
-    auto& details =
-        controls::AddFrame(frame1, "Frame6", TwipsRect(120, 120, 4815, 1335), QStringLiteral("Fill Your Details :"));
-    auto& nameLabel = controls::AddLabel(details, "Label2", TwipsRect(120, 330, 495, 195), QStringLiteral("Name"),
-                                         theme::kCaptionText);
+    auto& details = controls::AddFrame(frame1, kFrame6);
+    auto& nameLabel = controls::AddLabel(details, kNameLabel, theme::kCaptionText);
     controls::GrowToFitText(nameLabel);
-    m_txtName = &controls::Add<QLineEdit>(details, "txtName", TwipsRect(1320, 240, 2175, 375));
+    m_txtName = &controls::Add<QLineEdit>(details, kTxtName);
     StyleInput(*m_txtName);
     nameLabel.setBuddy(m_txtName); // the name box is read out as "Name"
-    auto& dateLabel = controls::AddLabel(details, "Label1", TwipsRect(120, 900, 1095, 195),
-                                         QStringLiteral("Date of Birth"), theme::kCaptionText);
-    controls::GrowToFitText(dateLabel);
-    m_cboMonth = &AddList(details, "cboMonth", TwipsRect(1320, 840, 1400, 315), QStringLiteral("Month of Birth"));
-    m_cboDate = &AddList(details, "cboDate", TwipsRect(2850, 840, 700, 315), QStringLiteral("Day of Birth"));
-    m_cboYear = &AddList(details, "cboYear", TwipsRect(3690, 840, 1000, 315), QStringLiteral("Year of Birth"));
+    controls::GrowToFitText(controls::AddLabel(details, kDateLabel, theme::kCaptionText));
+    m_cboMonth = &AddList(details, kLists[0]);
+    m_cboDate = &AddList(details, kLists[1]);
+    m_cboYear = &AddList(details, kLists[2]);
 
-    auto& hemisphere = controls::AddFrame(frame1, "Frame2", TwipsRect(5040, 120, 2775, 1335),
-                                          QStringLiteral("Hemisphere You Live In :"));
-    m_optSouthern =
-        &AddOption(hemisphere, "optSouthern", TwipsRect(240, 360, 2175, 255), QStringLiteral("Southern Hemisphere"));
-    m_optNorthern =
-        &AddOption(hemisphere, "optNorthern", TwipsRect(240, 840, 2175, 255), QStringLiteral("Northern Hemisphere"));
+    auto& hemisphere = controls::AddFrame(frame1, kFrame2);
+    m_optSouthern = &AddOption(hemisphere, kOptions[0]);
+    m_optNorthern = &AddOption(hemisphere, kOptions[1]);
     m_optSouthern->setChecked(true);
 
     const QString lead = QString::fromLatin1(kInvitationLead);
     const QString invitation =
         lead + QString(kInvitationGapBlanks, QLatin1Char(' ')) + QString::fromLatin1(kInvitationTail);
     auto& sentence =
-        controls::AddLabel(frame1, "Label4", TwipsRect(240, 1560, 7500, 615), invitation, theme::kInvitationText);
+        controls::AddLabel(frame1, kInvitation.name, kInvitation.geometry(), invitation, theme::kInvitationText);
     controls::ShrinkFontToFit(sentence);
-    auto& highlight = controls::AddLabel(frame1, "Label5", TwipsRect(1220, 1560, 2310, 195),
-                                         QString::fromLatin1(kInvitationHighlight), theme::kHighlightText);
+    auto& highlight = controls::AddLabel(frame1, kHighlight, theme::kHighlightText);
     controls::LayIntoGap(sentence, lead.size(), kInvitationGapBlanks, highlight);
 
-    auto& find = controls::AddButton(frame1, "cmdFindGurdianAngel", TwipsRect(120, 2160, 7695, 495),
-                                     QStringLiteral("Find My &Guardian Angel "));
+    auto& find = controls::AddButton(frame1, kFind);
     connect(&find, &QPushButton::clicked, this, &frmMain::cmdFindGurdianAngel_Click);
 
     setTabOrder(m_txtName, m_cboMonth);
@@ -163,7 +178,7 @@ void frmMain::buildInputArea(QWidget& client) {
 }
 
 void frmMain::buildMenu() {
-    auto* find = fileMenu().addAction(QStringLiteral("Find My &Guardian Angel "), this, &frmMain::mnuFind_Click);
+    auto* find = fileMenu().addAction(kFind.text(), this, &frmMain::mnuFind_Click);
     find->setObjectName(QStringLiteral("mnuFind"));
     auto* exit = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
     exit->setObjectName(QStringLiteral("mnuExit"));

@@ -1,8 +1,10 @@
 #include "frmSave.h"
 
 #include "BuildInfo.h"
+#include "Controls.h"
 #include "LinkLabel.h"
 #include "Platform.h"
+#include "PromoTexts.h"
 #include "QuickWrapping.h"
 #include "ReportComposer.h"
 #include "ReportPrinter.h"
@@ -20,11 +22,37 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <array>
 
 namespace seraphel {
 namespace {
 
 constexpr QColor kLabelText{255, 255, 255};
+
+// "%1" in a caption stands for the web site's host name.
+struct Link {
+    controls::ControlSpec spec;
+    void (frmSave::*handler)();
+};
+
+constexpr std::array<Link, 2> kHeadingLinks{{
+    {{"Label14", 1440, 0, 4830, 195, "Share your angel stories in our Discussion Forum"}, &frmSave::Label14_Click},
+    {{"Label1", 1620, 180, 4470, 195, "Click Here To Visit %1 Now"}, &frmSave::Label1_Click},
+}};
+constexpr Link kOfferLink{{"Label10", 30, 6960, 7665, 615}, &frmSave::Label10_Click};
+
+constexpr controls::ControlSpec kRTB{"RTB", 30, 390, 7665, 6135};
+
+struct Button {
+    controls::ControlSpec spec;
+    void (frmSave::*handler)();
+    bool msSansSerif;
+};
+
+constexpr std::array<Button, 2> kButtons{{
+    {{"cmdSave", 5400, 6570, 1125, 345, "&Save"}, &frmSave::cmdSave_Click, true},
+    {{"cmdPrint", 6555, 6570, 1125, 345, "&Print"}, &frmSave::cmdPrint_Click, false},
+}};
 
 // A one-line label set at its design place but wider than designed: keeps its centre and
 // grows to show all of its text, within the window.
@@ -43,6 +71,13 @@ bool WriteWholeFile(const QString& path, const QByteArray& content) {
     // The explicit flush matters: a write that fails only when the buffer is flushed (a full
     // disk) is not seen by commit(), which would then put a cut-off file in place of the old one.
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() && file.commit();
+}
+
+LinkLabel& AddReportLink(frmSave& window, const Link& link, const QString& text) {
+    auto& label = controls::AddLink(window, link.spec.name, link.spec.geometry(), text, kLabelText);
+    label.setFont(controls::Underlined(theme::VerdanaFont(8.25, true)));
+    QObject::connect(&label, &LinkLabel::clicked, &window, link.handler);
+    return label;
 }
 
 } // namespace
@@ -69,85 +104,58 @@ void frmSave::createControls() {
     setPalette(colors);
     setAutoFillBackground(true);
 
-    Label14 = addLink("Label14", QStringLiteral("Share your angel stories in our Discussion Forum"),
-                      theme::TwipsRect(1440, 0, 4830, 195), &frmSave::Label14_Click);
-    Label1 = addLink("Label1", QStringLiteral("Click Here To Visit ") + WebSiteHost() + QStringLiteral(" Now"),
-                     theme::TwipsRect(1620, 180, 4470, 195), &frmSave::Label1_Click);
+    for (const Link& link : kHeadingLinks) {
+        auto& label = AddReportLink(*this, link, texts::NamingWebSite(link.spec.caption));
+        label.setAlignment(Qt::AlignCenter);
+        WidenToText(label, width());
+    }
 
-    RTB = new QTextEdit(this);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setGeometry(theme::TwipsRect(30, 390, 7665, 6135));
-    RTB->setFont(theme::VerdanaFont(9.75));
+    m_RTB = &controls::Add<QTextEdit>(*this, kRTB);
+    m_RTB->setFont(theme::VerdanaFont(9.75));
     // The runs carry dark red, green and blue: they need a light page whatever the desktop's colours.
-    QPalette page = RTB->palette();
+    QPalette page = m_RTB->palette();
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
-    RTB->setPalette(page);
+    m_RTB->setPalette(page);
     // A note typed or pasted into the report takes the style where it lands, so the saved
     // file holds only what the writer states: text, fonts, colours and emphasis.
-    RTB->setAcceptRichText(false);
-    RTB->setTabChangesFocus(true);
-    KeepWrappingQuick(*RTB);
+    m_RTB->setAcceptRichText(false);
+    m_RTB->setTabChangesFocus(true);
+    KeepWrappingQuick(*m_RTB);
 
-    QFont saveFont = theme::VerdanaFont(8.25, true);
-    saveFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    cmdSave = addButton("cmdSave", QStringLiteral("&Save"), saveFont, theme::TwipsRect(5400, 6570, 1125, 345),
-                        &frmSave::cmdSave_Click);
-    cmdPrint = addButton("cmdPrint", QStringLiteral("&Print"), theme::VerdanaFont(8.25, true),
-                         theme::TwipsRect(6555, 6570, 1125, 345), &frmSave::cmdPrint_Click);
-
-    Label10 = addLink("Label10",
-                      QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                     "online. Get this software fully branded for your website. Click here for more "
-                                     "details."),
-                      theme::TwipsRect(30, 6960, 7665, 615), &frmSave::Label10_Click);
-    Label10->setWordWrap(true);
-    Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    for (QLabel* label : {Label14, Label1}) {
-        label->setAlignment(Qt::AlignCenter);
-        WidenToText(*label, width());
+    QWidget* previous = m_RTB;
+    for (const auto& [spec, handler, msSansSerif] : kButtons) {
+        auto& button = controls::Add<QPushButton>(*this, spec);
+        button.setText(spec.text());
+        QFont font = theme::VerdanaFont(8.25, true);
+        if (msSansSerif) {
+            font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+        }
+        button.setFont(font);
+        button.setAutoDefault(false);
+        connect(&button, &QPushButton::clicked, this, handler);
+        setTabOrder(previous, &button);
+        previous = &button;
     }
-    setTabOrder(RTB, cmdSave);
-    setTabOrder(cmdSave, cmdPrint);
-}
 
-QLabel* frmSave::addLink(const char* name, const QString& text, const QRect& geometry, void (frmSave::*handler)()) {
-    auto* link = new LinkLabel(text, this);
-    link->setObjectName(QString::fromLatin1(name));
-    QFont font = theme::VerdanaFont(8.25, true);
-    font.setUnderline(true);
-    link->setFont(font);
-    link->setGeometry(geometry);
-    connect(link, &LinkLabel::clicked, this, handler);
-    return link;
-}
-
-QPushButton* frmSave::addButton(const char* name, const QString& caption, const QFont& font, const QRect& geometry,
-                                void (frmSave::*handler)()) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(font);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
+    auto& offer = AddReportLink(*this, kOfferLink, texts::FullBrandOffer());
+    offer.setWordWrap(true);
 }
 
 void frmSave::Form_Load(const ReportFields& fields) {
-    QTextCursor cursor(RTB->document());
+    QTextCursor cursor(m_RTB->document());
     ComposeReport(cursor, fields);
-    RTB->setTextCursor(cursor);
-    RTB->document()->clearUndoRedoStacks(); // undo reaches back to the report, not before it
+    m_RTB->setTextCursor(cursor);
+    m_RTB->document()->clearUndoRedoStacks(); // undo reaches back to the report, not before it
 }
 
 void frmSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_linksInstalled) {
-        InstallLinkHandler(RTB, this, m_platform);
+        InstallLinkHandler(m_RTB, this, m_platform);
         m_linksInstalled = true;
         // The insertion point waits at the end for a note, but the reader starts at the top.
-        RTB->verticalScrollBar()->setValue(0);
+        m_RTB->verticalScrollBar()->setValue(0);
     }
 }
 
@@ -170,7 +178,7 @@ void frmSave::cmdSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    if (!WriteWholeFile(path, WriteRtf(*RTB->document()))) {
+    if (!WriteWholeFile(path, WriteRtf(*m_RTB->document()))) {
         m_platform.showInformation(
             this, QStringLiteral("The file \"%1\" could not be saved.").arg(QDir::toNativeSeparators(path)));
     }
@@ -180,8 +188,8 @@ void frmSave::cmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(build::kProgramTitle));
     PrepareReportPrinter(printer);
-    if (m_platform.choosePrinter(this, printer, RTB->textCursor().hasSelection())) {
-        PrintBoxContent(*RTB, printer);
+    if (m_platform.choosePrinter(this, printer, m_RTB->textCursor().hasSelection())) {
+        PrintBoxContent(*m_RTB, printer);
     }
 }
 

@@ -7,8 +7,6 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
 class QTextEdit;
 
 namespace seraphel {
@@ -39,19 +37,11 @@ protected:
 
 private:
     void createControls();
-    QLabel* addLink(const char* name, const QString& text, const QRect& geometry, void (frmSave::*handler)());
-    QPushButton* addButton(const char* name, const QString& caption, const QFont& font, const QRect& geometry,
-                           void (frmSave::*handler)());
     void Form_Load(const ReportFields& fields);
     void Form_Unload();
 
     Platform& m_platform;
-    QLabel* Label14 = nullptr;
-    QLabel* Label1 = nullptr;
-    QTextEdit* RTB = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QLabel* Label10 = nullptr;
+    QTextEdit* m_RTB = nullptr;
     bool m_linksInstalled = false;
 };
 

@@ -1,5 +1,6 @@
-// Every control of the main and the result window that opens a web page, the about box
-// and the report window, driven on the real windows through the recording platform.
+// How the main and the result window wire in what others build: the Help menus of their
+// kind (whose pages and about box the menus' own test covers) and the report window,
+// driven on the real windows through the recording platform.
 #include "FakePlatform.h"
 #include "FindFlow.h"
 #include "PageTriggers.h"
@@ -7,27 +8,16 @@
 #include "frmDisplay.h"
 #include "frmMain.h"
 
-#include <QComboBox>
+#include <QAction>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
-
-#include <functional>
 
 namespace seraphel {
 namespace {
 
 using testing::Child;
-
-// The promotional labels of both windows; the two bottom ones lie on each other, so the test
-// brings the one it clicks to the front first, as start-up may.
-constexpr std::array<test::PageTrigger, 3> kPromotionalTriggers{{
-    {"Label61", "home-page"},
-    {"lblCobrand", "co-brand"},
-    {"lblFullBrand", "fully-branded"},
-}};
 
 enum class Window { Main, Result };
 
@@ -58,75 +48,30 @@ private:
         return *window;
     }
 
-    void verifyTrigger(QWidget& window, const test::PageTrigger& trigger) {
-        if (auto* label = window.findChild<QLabel*>(QString::fromLatin1(trigger.objectName))) {
-            label->raise();
-        }
-        const QString expected = test::ExpectedPageAddress(trigger.pageKey);
-        for (int time = 1; time <= 2; ++time) {
-            QVERIFY2(test::TriggerControl(window, QString::fromLatin1(trigger.objectName)), trigger.objectName);
-            QCOMPARE(m_program.platform.openedAddresses, QStringList(time, expected));
-        }
-        QVERIFY(m_program.platform.modalDialogs.isEmpty());
-    }
-
 private slots:
     void init() { m_program.start(); }
     void cleanup() { m_program.stop(); }
 
-    void everyTriggerOpensItsPageOncePerTrigger_data() {
+    void helpMenusOfTheWindowsKindOpenPagesAndTheAboutBoxOverIt_data() {
         QTest::addColumn<Window>("window");
-        QTest::addColumn<int>("row");
-        const auto addRows = [](const char* windowName, Window window, auto& table) {
-            for (std::size_t row = 0; row < table.size(); ++row) {
-                QTest::addRow("%s %s", windowName, table[row].objectName) << window << static_cast<int>(row);
-            }
-        };
-        for (const auto& [name, window] : {std::pair{"main", Window::Main}, std::pair{"result", Window::Result}}) {
-            addRows(name, window, test::kMenuPageTriggers);
-            addRows(name, window, kPromotionalTriggers);
-        }
+        QTest::addColumn<QString>("updateCaption"); // the two kinds differ in its access key
+        QTest::newRow("main") << Window::Main << QStringLiteral("Check for Software &Update");
+        QTest::newRow("result") << Window::Result << QStringLiteral("&Check for Software Update");
     }
 
-    void everyTriggerOpensItsPageOncePerTrigger() {
+    void helpMenusOfTheWindowsKindOpenPagesAndTheAboutBoxOverIt() {
         QFETCH(Window, window);
-        QFETCH(int, row);
-        const auto menuRows = static_cast<int>(test::kMenuPageTriggers.size());
-        const test::PageTrigger& trigger = row < menuRows
-                                               ? test::kMenuPageTriggers[static_cast<std::size_t>(row)]
-                                               : kPromotionalTriggers[static_cast<std::size_t>(row - menuRows)];
+        QFETCH(QString, updateCaption);
         QWidget& shown = show(window);
-        QVERIFY(QTest::qWaitForWindowExposed(&shown));
-        verifyTrigger(shown, trigger);
-    }
+        QCOMPARE(Child<QAction>(shown, "mnuUpdate").text(), updateCaption);
 
-    void aboutBoxOpensModallyAndLeavesTheWindowAsItWas_data() {
-        QTest::addColumn<Window>("window");
-        QTest::newRow("main") << Window::Main;
-        QTest::newRow("result") << Window::Result;
-    }
-
-    void aboutBoxOpensModallyAndLeavesTheWindowAsItWas() {
-        QFETCH(Window, window);
-        QWidget& shown = show(window);
-        if (window == Window::Main) {
-            QTest::keyClicks(&Child<QLineEdit>(shown, "txtName"), QStringLiteral("mary"));
-            Child<QComboBox>(shown, "cboMonth").setCurrentIndex(4);
-        }
-        const QString shownAngel = window == Window::Result ? Child<QLabel>(shown, "lblDobAngel").text() : QString();
-
+        QVERIFY(test::TriggerControl(shown, QStringLiteral("mnuOnline")));
+        QCOMPARE(m_program.platform.openedAddresses, QStringList{test::ExpectedPageAddress("help-web-page")});
         bool overTheWindow = false;
         m_program.platform.whileModalIsShown = [&](QDialog& about) { overTheWindow = about.parentWidget() == &shown; };
         QVERIFY(test::TriggerControl(shown, QStringLiteral("mnuAbout")));
         QCOMPARE(m_program.platform.modalDialogs, QStringList{QStringLiteral("frmAbout")});
         QVERIFY(overTheWindow);
-        QVERIFY(shown.isVisible());
-        if (window == Window::Main) {
-            QCOMPARE(Child<QLineEdit>(shown, "txtName").text(), QStringLiteral("MARY"));
-            QCOMPARE(Child<QComboBox>(shown, "cboMonth").currentText(), QStringLiteral("May"));
-        } else {
-            QCOMPARE(Child<QLabel>(shown, "lblDobAngel").text(), shownAngel);
-        }
     }
 
     void printButtonAndMenuOpenTheReportOfWhatTheWindowShows_data() {

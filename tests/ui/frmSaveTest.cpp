@@ -199,7 +199,6 @@ private slots:
     void aWriteThatFailsHalfwayKeepsTheOldFile();
     void aSaveThatCannotBeDoneLeavesWhatIsThere_data();
     void aSaveThatCannotBeDoneLeavesWhatIsThere();
-    void savedReportReadsBackInIndependentReaders();
 
     void printsTheWholeDocumentWithoutPageNumbers();
     void printsOnlyTheSelection();
@@ -463,22 +462,6 @@ void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere() {
     QCOMPARE(report.platform.informationMessages.first().text,
              QStringLiteral("The file \"%1\" could not be saved.")
                  .arg(QDir::toNativeSeparators(report.platform.nextSaveFileName)));
-}
-
-void frmSaveTest::savedReportReadsBackInIndependentReaders() {
-    Report report;
-    report.appendNote(QStringLiteral("\nMy note: {braces} back\\slash caf\u00e9 \u20ac 10, see www.seraphel.example"));
-    report.platform.nextSaveFileName = folder->filePath(QStringLiteral("reading.rtf"));
-    report.window.cmdSave_Click();
-    const QString path = report.platform.nextSaveFileName;
-
-    const auto boxParagraphs = test::DocumentParagraphs(*report.box->document());
-    QCOMPARE(boxParagraphs.first(), (test::BoldParagraph{{QStringLiteral("By Day Of Birth"), true}}));
-    QCOMPARE(test::PandocParagraphs(path), boxParagraphs);
-
-    const auto boxColors = test::DocumentColorRuns(*report.box->document());
-    QCOMPARE(boxColors.size(), 2 + 9 * 2 + 1); // the three headings, each caption and value, the note
-    QCOMPARE(test::UnrtfColorRuns(path), boxColors);
 }
 
 void frmSaveTest::printsTheWholeDocumentWithoutPageNumbers() {

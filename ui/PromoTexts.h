@@ -1,0 +1,26 @@
+// The promotional texts that more than one window shows, kept here so that every window
+// shows them alike.
+#pragma once
+
+#include "modHelp.h"
+
+#include <QString>
+
+namespace seraphel::texts {
+
+inline constexpr char kHomeBusinessOffer[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
+    "branded for your website.";
+inline constexpr char kMoreDetails[] = "Click here for more details.";
+
+// The full-branding offer with its invitation to click, as the link labels show it.
+inline QString FullBrandOffer() {
+    return QString::fromUtf8(kHomeBusinessOffer) + QLatin1Char(' ') + QString::fromUtf8(kMoreDetails);
+}
+
+// The caption with "%1" standing for the web site's host name.
+inline QString NamingWebSite(const char* caption) {
+    return QString::fromUtf8(caption).arg(WebSiteHost());
+}
+
+} // namespace seraphel::texts
