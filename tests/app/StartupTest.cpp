@@ -3,8 +3,6 @@
 // ShutdownAll.
 #include "Startup.h"
 #include "FakePlatform.h"
-#include "LinkLabel.h"
-#include "PromoBands.h"
 #include "Session.h"
 #include "SettingCodec.h"
 #include "StoredDate.h"
@@ -157,7 +155,7 @@ private slots:
     void aDrawOfSevenChangesNothing() {
         auto* window = new frmMain(m_program.session());
         window->showCentred();
-        window->promoBands().lblCobrand().raise();
+        window->bringOfferToFront(PromoOffer::Cobrand);
         m_program.platform.randomDraws = {0.95};
         CoBrand_Randomize(m_program.platform, *window);
         QCOMPARE(FrontOffer(*window), QStringLiteral("lblCobrand"));
