@@ -144,7 +144,7 @@ void frmSave::Form_Load(const ReportFields& fields) {
 void frmSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_linksInstalled) {
-        InstallLinkHandler(RTB, this, m_platform);
+        InstallLinkHandler(RTB, m_platform);
         m_linksInstalled = true;
         // The insertion point waits at the end for a note, but the reader starts at the top.
         RTB->verticalScrollBar()->setValue(0);
@@ -158,7 +158,7 @@ void frmSave::done(int result) {
 
 void frmSave::Form_Unload() {
     if (m_linksInstalled) {
-        RemoveLinkHandler();
+        RemoveLinkHandler(RTB);
         m_linksInstalled = false;
     }
 }
