@@ -1,30 +1,25 @@
 #include "Startup.h"
 
-#include "LinkLabel.h"
-#include "Pictures.h"
 #include "Platform.h"
-#include "ProgramStyle.h"
-#include "PromoBands.h"
 #include "Session.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace seraphel {
 namespace {
 
-enum class Front { Cobrand, FullBrand, AsDesigned };
-
-// By the drawn number 1 ... 7.
-constexpr std::array<Front, 7> kFrontByNumber{Front::Cobrand, Front::FullBrand, Front::Cobrand,   Front::FullBrand,
-                                              Front::Cobrand, Front::FullBrand, Front::AsDesigned};
+// The offer brought to the front by the drawn number 1 ... 7; none leaves them as the window lays them.
+constexpr std::array<std::optional<PromoOffer>, 7> kFrontByNumber{
+    PromoOffer::Cobrand, PromoOffer::FullBrand, PromoOffer::Cobrand, PromoOffer::FullBrand,
+    PromoOffer::Cobrand, PromoOffer::FullBrand, std::nullopt};
 
 } // namespace
 
@@ -56,15 +51,8 @@ int CoBrandNumber(double r) {
 
 void CoBrand_Randomize(Platform& platform, frmMain& window) {
     const auto intCoBrandRandomNumber = static_cast<std::int16_t>(CoBrandNumber(platform.drawRandom()));
-    switch (kFrontByNumber.at(static_cast<std::size_t>(intCoBrandRandomNumber - 1))) {
-    case Front::Cobrand:
-        window.promoBands().lblCobrand().raise();
-        break;
-    case Front::FullBrand:
-        window.promoBands().lblFullBrand().raise();
-        break;
-    case Front::AsDesigned:
-        break;
+    if (const auto offer = kFrontByNumber.at(static_cast<std::size_t>(intCoBrandRandomNumber - 1))) {
+        window.bringOfferToFront(*offer);
     }
 }
 
@@ -76,10 +64,7 @@ void ShutdownAll() {
 }
 
 int RunProgram(Platform& platform) {
-    QApplication::setStyle(new ProgramStyle);
-    // Setting the icon decodes all six of its pictures: the first window shows without it,
-    // and takes it from the first turn of the event loop a moment later.
-    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ProgramIcon()); });
+    frmMain::SetUpApplicationLook();
     // The find flow closes the main window before the result window shows, and Back the
     // other way round: the program ends only when the user closes the shown window.
     QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -2,14 +2,18 @@
 
 #include "BuildInfo.h"
 #include "Controls.h"
+#include "Pictures.h"
+#include "ProgramStyle.h"
 #include "Session.h"
 #include "Theme.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace seraphel {
 namespace {
@@ -20,6 +24,13 @@ constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | 
 constexpr qreal kTextPointSize = 8;
 
 } // namespace
+
+void ProgramWindow::SetUpApplicationLook() {
+    QApplication::setStyle(new ProgramStyle);
+    // Setting the icon decodes all six of its pictures: the first window shows without it,
+    // and takes it from the first turn of the event loop a moment later.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ProgramIcon()); });
+}
 
 ProgramWindow::ProgramWindow(Session& session, QSize clientSize)
     : QMainWindow(nullptr, kFixedWindow)

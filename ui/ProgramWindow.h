@@ -15,6 +15,10 @@ class Session;
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // What every window of the program shares, set once before the first one: the program's
+    // style, and its icon from the first turn of the event loop.
+    static void SetUpApplicationLook();
+
     void showCentred();
 
 protected:

@@ -59,6 +59,10 @@ PromoBands::PromoBands(QWidget& client, Platform& platform, const PromoBandLayou
     connect(m_lblFullBrand, &LinkLabel::clicked, this, &PromoBands::lblFullBrand_Click);
 }
 
+void PromoBands::bringToFront(PromoOffer offer) const {
+    (offer == PromoOffer::Cobrand ? m_lblCobrand : m_lblFullBrand)->raise();
+}
+
 void PromoBands::Label61_Click() {
     OpenWebPage(m_platform, WebPage::HomePage);
 }

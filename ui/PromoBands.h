@@ -15,6 +15,9 @@ namespace seraphel {
 class LinkLabel;
 class Platform;
 
+// The two offers of the bottom band, of which one may be brought in front of the other.
+enum class PromoOffer { Cobrand, FullBrand };
+
 // Where the window puts the bands and labels, in logical pixels, each relative to its container.
 struct PromoBandLayout {
     QRect topBand;     // Frame4, in the window
@@ -31,8 +34,7 @@ public:
     PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout);
 
     QGroupBox& bottomBand() const { return *m_bottomBand; } // the result window adds its buttons here
-    LinkLabel& lblCobrand() const { return *m_lblCobrand; }
-    LinkLabel& lblFullBrand() const { return *m_lblFullBrand; }
+    void bringToFront(PromoOffer offer) const;
 
     void Label61_Click();
     void lblCobrand_Click();

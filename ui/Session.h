@@ -1,6 +1,7 @@
 // What one run of the program keeps while its windows come and go: the platform, and the
-// birth details and reading that every find overwrites. It also tells whoever runs the
-// program when the user has closed the window that was shown, which ends the program.
+// birth details and reading that every find overwrites. The two windows hand over to each
+// other through it, and it tells whoever runs the program when the user has closed the
+// window that was shown, which ends the program.
 #pragma once
 
 #include "AngelReading.h"
@@ -20,6 +21,11 @@ public:
     Platform& platform() const { return m_platform; }
     BirthDetails& birthDetails() { return m_birthDetails; }
     AngelReading& angelReading() { return m_angelReading; }
+
+    // The hand-overs between the two windows, after the shown one has closed: a fresh result
+    // window with the reading, or a fresh main window with its initial selections.
+    void showReading();
+    void showMainWindow();
 
     // The user closed the shown window: nothing is left open, so the program ends.
     void end();

@@ -7,7 +7,6 @@
 #include "PromoBands.h"
 #include "Session.h"
 #include "Theme.h"
-#include "frmMain.h"
 #include "frmSave.h"
 
 #include <QGroupBox>
@@ -237,8 +236,7 @@ void frmDisplay::cmdFindGurdianAngel_Click() {
 
 void frmDisplay::mnuBack_Click() {
     closeForHandOver();
-    auto* main = new frmMain(session());
-    main->showCentred();
+    session().showMainWindow();
 }
 
 void frmDisplay::cmdPrint_Click() {

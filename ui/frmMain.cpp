@@ -6,11 +6,9 @@
 #include "HelpMenus.h"
 #include "InputCheck.h"
 #include "Platform.h"
-#include "PromoBands.h"
 #include "Session.h"
 #include "Theme.h"
 #include "TypedCharacter.h"
-#include "frmDisplay.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -138,6 +136,10 @@ frmMain::frmMain(Session& session)
     Form_Load();
 }
 
+void frmMain::bringOfferToFront(PromoOffer offer) const {
+    m_promoBands->bringToFront(offer);
+}
+
 void frmMain::buildInputArea(QWidget& client) {
     auto& frame1 = controls::AddFrame(client, kFrame1);
 
@@ -228,10 +230,8 @@ void frmMain::cmdFindGurdianAngel_Click() {
     details.northernHemisphere = m_optNorthern->isChecked();
     session().angelReading() = ReadGuardianAngels(details);
 
-    auto* result = new frmDisplay(session());
-    result->takeOverReading(session().angelReading());
     closeForHandOver();
-    result->showCentred();
+    session().showReading();
 }
 
 void frmMain::mnuFind_Click() {

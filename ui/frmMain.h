@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ProgramWindow.h"
+#include "PromoBands.h"
 
 #include <optional>
 #include <string>
@@ -16,15 +17,13 @@ class QRadioButton;
 
 namespace seraphel {
 
-class PromoBands;
-
 class frmMain final : public ProgramWindow {
     Q_OBJECT
 public:
     explicit frmMain(Session& session);
 
-    // The bottom band's promotional labels, of which start-up brings one to the front.
-    PromoBands& promoBands() const { return *m_promoBands; }
+    // Brings one of the bottom band's two offers in front of the other: start-up's random choice.
+    void bringOfferToFront(PromoOffer offer) const;
 
     void cmdFindGurdianAngel_Click();
     void mnuFind_Click();

@@ -152,7 +152,7 @@ void frmSave::Form_Load(const ReportFields& fields) {
 void frmSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_linksInstalled) {
-        InstallLinkHandler(m_RTB, this, m_platform);
+        InstallLinkHandler(m_RTB, m_platform);
         m_linksInstalled = true;
         // The insertion point waits at the end for a note, but the reader starts at the top.
         m_RTB->verticalScrollBar()->setValue(0);
@@ -166,7 +166,7 @@ void frmSave::done(int result) {
 
 void frmSave::Form_Unload() {
     if (m_linksInstalled) {
-        RemoveLinkHandler();
+        RemoveLinkHandler(m_RTB);
         m_linksInstalled = false;
     }
 }

@@ -32,8 +32,8 @@ QTextCursor Selecting(QTextDocument* document, const DocumentLink& link) {
 // is what the user composed, and undo never sees a link appear.
 class LinkHandler final : public QObject {
 public:
-    LinkHandler(QTextEdit* box, QWidget* owner, Platform& platform)
-        : QObject(owner ? static_cast<QObject*>(owner) : box)
+    LinkHandler(QTextEdit* box, Platform& platform)
+        : QObject(box)
         , m_box(box)
         , m_viewport(box->viewport())
         , m_platform(platform)
@@ -44,10 +44,9 @@ public:
         detectLinks();
     }
 
-    ~LinkHandler() override {
-        if (!m_box) {
-            return;
-        }
+    // Gives the box back as it was before the handler came. A box on its way out takes its
+    // handler with it and is given nothing back: by then it is no longer a whole box.
+    void detach() {
         m_box->viewport()->removeEventFilter(this);
         m_box->viewport()->setMouseTracking(m_hadMouseTracking);
         m_box->viewport()->setCursor(NormalCursor());
@@ -56,8 +55,6 @@ public:
 
     LinkHandler(const LinkHandler&) = delete;
     LinkHandler& operator=(const LinkHandler&) = delete;
-
-    QTextEdit* box() const { return m_box; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -125,21 +122,26 @@ private:
     QList<DocumentLink> m_links;
 };
 
-// The one installed handler; it dies with its owner window, which leaves nothing installed.
-QPointer<LinkHandler> installedHandler;
+// The name by which a box's handler is found among the box's children.
+const QLatin1StringView kHandlerName("seraphelLinkHandler");
+
+LinkHandler* InstalledHandler(const QTextEdit& box) {
+    return dynamic_cast<LinkHandler*>(box.findChild<QObject*>(kHandlerName, Qt::FindDirectChildrenOnly));
+}
 
 } // namespace
 
-void InstallLinkHandler(QTextEdit* box, QWidget* owner, Platform& platform) {
-    if (!box || (installedHandler && installedHandler->box() == box)) {
-        return;
+void InstallLinkHandler(QTextEdit* box, Platform& platform) {
+    if (box && !InstalledHandler(*box)) {
+        (new LinkHandler(box, platform))->setObjectName(kHandlerName);
     }
-    RemoveLinkHandler();
-    installedHandler = new LinkHandler(box, owner, platform);
 }
 
-void RemoveLinkHandler() {
-    delete installedHandler.data();
+void RemoveLinkHandler(QTextEdit* box) {
+    if (LinkHandler* handler = box ? InstalledHandler(*box) : nullptr) {
+        handler->detach();
+        delete handler;
+    }
 }
 
 } // namespace seraphel

@@ -3,7 +3,7 @@
 // reminder neither comes at once nor stops coming. The store lives in a temporary
 // configuration folder, set before anything opens it.
 #include "ConfigFolderMain.h"
-#include "PlatformWithRealStore.h"
+#include "FakePlatform.h"
 #include "SettingCodec.h"
 #include "UpdateReminder.h"
 
@@ -51,15 +51,19 @@ private slots:
         const QString section = QStringLiteral("Settings");
         const QString name = EncodeSetting(QStringLiteral("Duration"));
         {
-            testing::PlatformWithRealStore first;
-            first.recorded.currentDate = firstDay;
+            SettingsStore store(false);
+            FakePlatform first;
+            first.realStore = &store;
+            first.currentDate = firstDay;
             CheckForUpdateReminder(first, QLocale(writtenIn));
         }
-        testing::PlatformWithRealStore later;
+        SettingsStore store(false); // the later start opens the store anew
+        FakePlatform later;
+        later.realStore = &store;
         QCOMPARE(DecodeSetting(later.readSetting(section, name)), written);
-        later.recorded.currentDate = firstDay.addDays(daysLater);
+        later.currentDate = firstDay.addDays(daysLater);
         CheckForUpdateReminder(later, QLocale(readIn));
-        QCOMPARE(later.recorded.questions.size(), asks ? 1 : 0);
+        QCOMPARE(later.questions.size(), asks ? 1 : 0);
         // A reminder stores the day anew, in the locale now in force.
         QCOMPARE(DecodeSetting(later.readSetting(section, name)) == written, !asks);
     }

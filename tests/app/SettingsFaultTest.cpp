@@ -3,8 +3,8 @@
 // starts all the same, reports nothing, waits for nothing, and leaves what it cannot use as
 // it was. The store lives in a temporary configuration folder, set before anything opens it.
 #include "ConfigFolderMain.h"
+#include "FakePlatform.h"
 #include "FileFaults.h"
-#include "PlatformWithRealStore.h"
 #include "Session.h"
 #include "SettingCodec.h"
 #include "Startup.h"
@@ -23,8 +23,6 @@
 
 namespace seraphel {
 namespace {
-
-using testing::PlatformWithRealStore;
 
 enum class Fault { Folder, Pipe, PipeAtTheLock, Garbage, StoreFolderIsAFile, Unreadable, ReadOnly };
 
@@ -64,7 +62,7 @@ public:
 private:
     QString m_configFolder;
     // Made anew for each test, and ended after its windows: they reach the session when closed.
-    std::unique_ptr<PlatformWithRealStore> m_platform;
+    std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<Session> m_session;
 
     QString storeFolder() const { return m_configFolder + QLatin1Char('/') + ApplicationName(); }
@@ -127,7 +125,7 @@ private slots:
     }
 
     void init() {
-        m_platform = std::make_unique<PlatformWithRealStore>();
+        m_platform = std::make_unique<FakePlatform>();
         m_session = std::make_unique<Session>(*m_platform);
     }
 
@@ -166,11 +164,13 @@ private slots:
         }
         const QString kept = prepare(fault, m_platform->today());
         const QString before = Describe(kept);
+        SettingsStore store(false); // opened on the fault, as the program opens it at the reminder
+        m_platform->realStore = &store;
 
         QVERIFY(Startup(*m_session).run());
         QCOMPARE(testing::ShownWindows<frmMain>().size(), 1);
-        QVERIFY(m_platform->recorded.informationMessages.isEmpty());
-        QCOMPARE(m_platform->recorded.questions.size(), questions);
+        QVERIFY(m_platform->informationMessages.isEmpty());
+        QCOMPARE(m_platform->questions.size(), questions);
         if (!kept.isEmpty()) {
             QCOMPARE(Describe(kept), before);
         }

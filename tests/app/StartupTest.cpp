@@ -3,8 +3,6 @@
 // ShutdownAll.
 #include "Startup.h"
 #include "FakePlatform.h"
-#include "LinkLabel.h"
-#include "PromoBands.h"
 #include "Session.h"
 #include "SettingCodec.h"
 #include "StoredDate.h"
@@ -65,7 +63,7 @@ private slots:
         QCOMPARE(m_program.platform.informationMessages.constFirst().text,
                  QStringLiteral("Application is already running"));
         QCOMPARE(m_program.platform.informationMessages.constFirst().parent, nullptr);
-        QVERIFY(!m_program.platform.randomSeeded);
+        QVERIFY(!m_program.platform.calls.contains(QStringLiteral("seedRandomFromClock")));
         QCOMPARE(QApplication::topLevelWidgets().count(), 0);
     }
 
@@ -73,7 +71,7 @@ private slots:
         m_program.platform.randomDraws = {0.5};
         QSignalSpy ended(&m_program.session(), &Session::ended);
         QVERIFY(Startup(m_program.session()).run());
-        QVERIFY(m_program.platform.randomSeeded);
+        QVERIFY(m_program.platform.calls.contains(QStringLiteral("seedRandomFromClock")));
         QVERIFY(m_program.platform.randomDraws.empty()); // one draw, for the promotional label
         QVERIFY(m_program.platform.informationMessages.isEmpty());
         const auto shown = ShownWindows<frmMain>();
@@ -150,14 +148,14 @@ private slots:
         m_program.platform.currentDate = today;
         QVERIFY(Startup(m_program.session()).run());
         QCOMPARE(m_program.platform.questions.size(), 1);
-        QCOMPARE(m_program.platform.settingWrites, 1);
+        QCOMPARE(m_program.platform.calls.count(QStringLiteral("writeSetting")), 1);
         QCOMPARE(ShownWindows<frmMain>().size(), 1);
     }
 
     void aDrawOfSevenChangesNothing() {
         auto* window = new frmMain(m_program.session());
         window->showCentred();
-        window->promoBands().lblCobrand().raise();
+        window->bringOfferToFront(PromoOffer::Cobrand);
         m_program.platform.randomDraws = {0.95};
         CoBrand_Randomize(m_program.platform, *window);
         QCOMPARE(FrontOffer(*window), QStringLiteral("lblCobrand"));

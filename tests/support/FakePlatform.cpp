@@ -10,20 +10,23 @@ void FakePlatform::reset() {
 }
 
 void FakePlatform::showInformation(QWidget* parent, const QString& text) {
+    calls.append(QStringLiteral("showInformation"));
     informationMessages.append({parent, text});
 }
 
 bool FakePlatform::askYesNo(QWidget* parent, const QString& text) {
+    calls.append(QStringLiteral("askYesNo"));
     questions.append({parent, text});
     return nextAnswerYes;
 }
 
 void FakePlatform::openWebAddress(const QString& address) {
+    calls.append(QStringLiteral("openWebAddress"));
     openedAddresses.append(address);
-    settingWritesAtOpen.append(settingWrites);
 }
 
 void FakePlatform::runModal(QDialog& dialog) {
+    calls.append(QStringLiteral("runModal"));
     modalDialogs.append(dialog.objectName());
     if (whileModalIsShown) {
         dialog.show();
@@ -33,6 +36,7 @@ void FakePlatform::runModal(QDialog& dialog) {
 }
 
 QString FakePlatform::chooseSaveFile(QWidget*, const SaveFileRequest& request) {
+    calls.append(QStringLiteral("chooseSaveFile"));
     saveRequests.append(request);
     if (whileSaveDialogIsShown) {
         whileSaveDialogIsShown();
@@ -41,6 +45,7 @@ QString FakePlatform::chooseSaveFile(QWidget*, const SaveFileRequest& request) {
 }
 
 bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer, bool selectionOffered) {
+    calls.append(QStringLiteral("choosePrinter"));
     printRequests.append(selectionOffered);
     if (printToPdfFile.isEmpty()) {
         return false;
@@ -55,27 +60,35 @@ bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer, bool selectionOffe
 }
 
 QString FakePlatform::readSetting(const QString& section, const QString& name) {
-    return settings.value(section + QLatin1Char('/') + name);
+    calls.append(QStringLiteral("readSetting"));
+    return realStore ? realStore->read(section, name) : settings.value(section + QLatin1Char('/') + name);
 }
 
 void FakePlatform::writeSetting(const QString& section, const QString& name, const QString& value) {
-    ++settingWrites;
-    settings.insert(section + QLatin1Char('/') + name, value);
+    calls.append(QStringLiteral("writeSetting"));
+    if (realStore) {
+        realStore->write(section, name, value);
+    } else {
+        settings.insert(section + QLatin1Char('/') + name, value);
+    }
 }
 
 bool FakePlatform::claimSingleInstance() {
+    calls.append(QStringLiteral("claimSingleInstance"));
     return !anotherInstanceRuns;
 }
 
 QDate FakePlatform::today() {
+    calls.append(QStringLiteral("today"));
     return currentDate;
 }
 
 void FakePlatform::seedRandomFromClock() {
-    randomSeeded = true;
+    calls.append(QStringLiteral("seedRandomFromClock"));
 }
 
 double FakePlatform::drawRandom() {
+    calls.append(QStringLiteral("drawRandom"));
     if (randomDraws.empty()) {
         return 0.0;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "SettingsStore.h"
 
 #include <QHash>
 #include <QStringList>
@@ -20,15 +21,15 @@ public:
         QString text;
     };
 
-    // --- What the program asked for.
+    // --- What the program asked for: every call by its name, in order ("writeSetting",
+    // "openWebAddress", ...), and below what came with the calls of each kind.
+    QStringList calls;
     QList<Message> informationMessages;
     QList<Message> questions;
     QStringList openedAddresses;
-    QList<int> settingWritesAtOpen; // settingWrites when each address was opened
-    QStringList modalDialogs;       // object names, in the order shown
+    QStringList modalDialogs; // object names, in the order shown
     QList<SaveFileRequest> saveRequests;
     QList<bool> printRequests; // whether the selection option was offered
-    int settingWrites = 0;
 
     // --- How it answers.
     bool nextAnswerYes = false;
@@ -39,8 +40,9 @@ public:
     std::function<void(QDialog&)> whileModalIsShown; // runs while a modal window is "open"
     bool anotherInstanceRuns = false;
     QDate currentDate{2026, 12, 7};
-    std::deque<double> randomDraws;   // served in order; 0 once empty
-    QHash<QString, QString> settings; // "section/name" -> value
+    std::deque<double> randomDraws;     // served in order; 0 once empty
+    QHash<QString, QString> settings;   // "section/name" -> value
+    SettingsStore* realStore = nullptr; // when set, the settings are read from and written to it
 
     void reset();
 
@@ -56,8 +58,6 @@ public:
     QDate today() override;
     void seedRandomFromClock() override;
     double drawRandom() override;
-
-    bool randomSeeded = false;
 };
 
 } // namespace seraphel

@@ -3,11 +3,10 @@
 
 #include "InstanceLock.h"
 #include "Platform.h"
+#include "SettingsStore.h"
 
 #include <memory>
 #include <random>
-
-class QSettings;
 
 namespace seraphel {
 
@@ -32,13 +31,11 @@ public:
     double drawRandom() override;
 
 private:
-    // The store, opened on first use (start-up needs it only for the reminder, after the
-    // single-instance claim); none when what stands at its file's place cannot be read, or
-    // when its lock could only be had by waiting.
-    QSettings* settings();
+    // The store, opened on first use: start-up needs it only for the reminder, after the
+    // single-instance claim has told whether this is the only instance.
+    SettingsStore& settings();
 
-    bool m_settingsOpened = false;
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<InstanceLock> m_instanceLock; // made at the first claim
     std::mt19937 m_random;
 };

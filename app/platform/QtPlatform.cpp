@@ -7,15 +7,12 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
@@ -28,7 +25,7 @@ QString ProgramTitle() {
     return QString::fromUtf8(build::kProgramTitle);
 }
 
-// The executable's own name: a renamed program keeps its own settings and its own instance.
+// The executable's own name: a renamed program keeps its own instance.
 QString ApplicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
@@ -38,23 +35,6 @@ QString ApplicationName() {
 QString WithLineBreaks(QString text) {
     static const QRegularExpression loneCarriageReturn(QStringLiteral("\r(?!\n)"));
     return text.replace(loneCarriageReturn, QStringLiteral("\n"));
-}
-
-bool IsFileOrNothing(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() || !info.exists();
-}
-
-// Whether the settings store can be written without waiting on the lock it writes under, which it
-// would wait on until a lock left by a crash during a write is half a minute old. Only an instance
-// of the program writes the store: while this one is the only one, a lock there is such a
-// leftover and is taken over at once; otherwise the store may be in use.
-bool StoreLockFree(const QString& path, bool onlyInstance) {
-    const QFileInfo lock(path);
-    if (!lock.exists() && !lock.isSymLink()) {
-        return true;
-    }
-    return onlyInstance && QFile::remove(path);
 }
 
 } // namespace
@@ -133,43 +113,19 @@ bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectio
     return dialog.exec() == QDialog::Accepted;
 }
 
-QSettings* QtPlatform::settings() {
-    if (!m_settingsOpened) {
-        m_settingsOpened = true;
-        // Where the store keeps its file and the lock it writes under, on systems without a
-        // registry. Reading a pipe there would wait for ever, before any window shows, and a
-        // folder cannot be read at all: with anything but a file there, nothing is stored.
-        const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                             QLatin1Char('/') + ApplicationName() + QLatin1Char('/') + ApplicationName() +
-                             QStringLiteral(".conf");
-        const QString lock = file + QStringLiteral(".lock");
-        const bool onlyInstance = m_instanceLock && m_instanceLock->held();
-        // A store that could only be had by waiting is not used this time, as one that fails.
-        if (!IsFileOrNothing(file) || !IsFileOrNothing(lock) || !StoreLockFree(lock, onlyInstance)) {
-            return nullptr;
-        }
-        // The application name as both organisation and application: the registry key
-        // HKEY_CURRENT_USER\Software\<name>\<name> with one subkey per section on Windows,
-        // ~/.config/<name>/<name>.conf elsewhere. An organisation alone would put the values
-        // under "OrganizationDefaults" on Windows.
-        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName(),
-                                                 ApplicationName());
-        // Only the user's own store: no system-wide file or machine key is read.
-        m_settings->setFallbacksEnabled(false);
+SettingsStore& QtPlatform::settings() {
+    if (!m_settings) {
+        m_settings = std::make_unique<SettingsStore>(m_instanceLock && m_instanceLock->held());
     }
-    return m_settings.get();
+    return *m_settings;
 }
 
 QString QtPlatform::readSetting(const QString& section, const QString& name) {
-    QSettings* store = settings();
-    return store != nullptr ? store->value(section + QLatin1Char('/') + name).toString() : QString();
+    return settings().read(section, name);
 }
 
 void QtPlatform::writeSetting(const QString& section, const QString& name, const QString& value) {
-    if (QSettings* store = settings()) {
-        store->setValue(section + QLatin1Char('/') + name, value);
-        store->sync();
-    }
+    settings().write(section, name, value);
 }
 
 bool QtPlatform::claimSingleInstance() {
