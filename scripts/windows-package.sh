@@ -75,7 +75,9 @@ while IFS= read -r -d '' file; do
     while read -r dll; do
         dll="${dll,,}"
         used+="$dll"$'\n'
-        grep -qxF "$dll" <<<"$shipped" || [ -f "$system32/$dll" ] ||
+        # api-ms-win-* and ext-ms-win-* name API sets, which Windows resolves to its own DLLs.
+        grep -qxF "$dll" <<<"$shipped" || [ -f "$system32/$dll" ] || [[ "$dll" == api-ms-win-* ]] ||
+            [[ "$dll" == ext-ms-win-* ]] ||
             fail "$(basename "$file") imports $dll, which is neither shipped nor part of Windows"
     done < <(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
 done < <(find "$bin" -iname '*.exe' -print0 -o -iname '*.dll' -print0)
@@ -106,7 +108,7 @@ wine "$installer" /S
 target="$WINEPREFIX/drive_c/Program Files/Seraphel"
 [ -f "$target/bin/seraphel.exe" ] || fail "the installer put no bin\\seraphel.exe into Program Files\\Seraphel"
 [ -f "$target/Uninstall.exe" ] || fail "the installer left no uninstaller"
-shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Seraphel/Seraphel.lnk' | head -n 1)"
+shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Seraphel*/Seraphel.lnk' | head -n 1)"
 [ -n "$shortcut" ] || fail "the installer made no Start-menu shortcut"
 echo "installed into Program Files\\Seraphel; shortcut ${shortcut#"$WINEPREFIX/"}"
 
