@@ -1,6 +1,7 @@
 // Any stored text, read in the short date format of any locale Qt knows and on any day from
-// the year 1 on: ParseStoredDate gives no date or a valid one, and a date it gives is written
-// by FormatStoredDate as a text that reads back as the same date.
+// the year 1 on: ParseStoredDate gives no date or a valid one, and a date it gives, written by
+// FormatStoredDate on that day, reads back as the same date on that day. (On other days a text
+// that more than one locale's format reads gives the reading nearest to the day.)
 #include "StoredDate.h"
 
 #include <QList>
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!date->isValid() ||
-        seraphel::ParseStoredDate(seraphel::FormatStoredDate(*date, locale), locale, today) != date) {
+        seraphel::ParseStoredDate(seraphel::FormatStoredDate(*date, locale), locale, *date) != date) {
         std::abort();
     }
     return 0;
