@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "ApplicationName.h"
 #include "BuildInfo.h"
 
 #include <QComboBox>
@@ -23,11 +24,6 @@ namespace {
 
 QString ProgramTitle() {
     return QString::fromUtf8(build::kProgramTitle);
-}
-
-// The executable's own name: a renamed program keeps its own instance.
-QString ApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 // A Windows message box breaks the line at a lone CR; a Qt label would run the two lines

@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "ApplicationName.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +10,6 @@
 
 namespace seraphel {
 namespace {
-
-// The executable's own name: a renamed program keeps its own settings.
-QString ApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
 
 bool IsFileOrNothing(const QString& path) {
     const QFileInfo info(path);

@@ -3,6 +3,8 @@
 
 # Runs the calling script again inside xvfb-run (a 1024 x 768 screen at 96 dpi), with a
 # fresh home folder so that the user's own settings and running instance stay out of it.
+# -noreset: by default the server resets when its last client goes, and a program that
+# connects during the reset (as after a killed instance) finds no display.
 run_on_virtual_screen() {
     local script="$1"
     shift
@@ -14,7 +16,7 @@ run_on_virtual_screen() {
         command -v "$tool" >/dev/null || { echo "$script: $tool is missing; run scripts/setup.sh" >&2; exit 1; }
     done
     export SERAPHEL_ON_VIRTUAL_SCREEN=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$script" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" "$script" "$@"
 }
 
 # A fresh home and runtime folder in $scratch, removed when the script ends.

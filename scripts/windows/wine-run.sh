@@ -5,6 +5,13 @@
 # The environment is handed over whole, QT_ variables included (see wine-launch.c).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# A program on a real display gets a wine prefix of its own (SERAPHEL_WINE_OWN_PREFIX set):
+# the shared prefix's desktop process may belong to another display, or to none.
+own_prefix=""
+if [ -n "${SERAPHEL_WINE_OWN_PREFIX:-}" ]; then
+    own_prefix="$(mktemp -d)"
+    export WINEPREFIX="$own_prefix/wine"
+fi
 # shellcheck source=scripts/windows/wine-env.sh
 source "$here/wine-env.sh"
 
@@ -31,4 +38,11 @@ while IFS='=' read -r name _; do
     esac
 done < <(env)
 
-exec wine "$(wine_launcher)" "$program" "$@"
+if [ -z "$own_prefix" ]; then
+    exec wine "$(wine_launcher)" "$program" "$@"
+fi
+status=0
+wine "$(wine_launcher)" "$program" "$@" || status=$?
+wineserver -k 2>/dev/null || true
+rm -rf "$own_prefix"
+exit "$status"

@@ -5,6 +5,7 @@
 // the test: it is emptied before and after.
 #pragma once
 
+#include "ApplicationName.h"
 #include "StoreReadBack.h"
 
 #include <QApplication>
@@ -16,17 +17,12 @@
 
 namespace seraphel::testing {
 
-// The name the store files the test program's settings under: its executable's name.
-inline QString TestApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
 // Empties the configuration folder and the store, as before the first start.
 inline void EmptyConfigFolder(const QString& configFolder) {
     QDir folder(configFolder);
     folder.removeRecursively();
     folder.mkpath(configFolder);
-    ClearStore(TestApplicationName());
+    ClearStore(ApplicationName());
 }
 
 // Runs the Qt Test object Test, made with the configuration folder's path.
@@ -39,10 +35,10 @@ template <typename Test> int RunInTemporaryConfigFolder(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.path()));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QApplication application(argc, argv);
-    ClearStore(TestApplicationName());
+    ClearStore(ApplicationName());
     Test test(configFolder.path());
     const int failures = QTest::qExec(&test, argc, argv);
-    ClearStore(TestApplicationName());
+    ClearStore(ApplicationName());
     return failures;
 }
 

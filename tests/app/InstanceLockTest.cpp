@@ -3,6 +3,7 @@
 // find the same damaged lock do not both run, and a lock that cannot be written at all lets
 // the program run.
 #include "InstanceLock.h"
+#include "ApplicationName.h"
 #include "FileFaults.h"
 #include "QtPlatform.h"
 
@@ -20,10 +21,6 @@
 
 namespace seraphel {
 namespace {
-
-QString ApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
 
 // Where the platform keeps this test's lock: in the runtime folder the test sets, or on Windows
 // in the local application data folder.

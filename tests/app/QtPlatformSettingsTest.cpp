@@ -1,5 +1,6 @@
 // The real settings store and message box of QtPlatform. The store lives in a temporary
 // configuration folder, set before anything opens a settings file.
+#include "ApplicationName.h"
 #include "ConfigFolderMain.h"
 #include "QtPlatform.h"
 #include "SettingCodec.h"
@@ -21,10 +22,6 @@ namespace {
 
 const QString kSection = QStringLiteral("Settings");
 const QString kEncodedDuration = QStringLiteral(u"\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
-
-QString ApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
 
 } // namespace
 

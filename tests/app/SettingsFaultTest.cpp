@@ -26,10 +26,6 @@ namespace {
 
 enum class Fault { Folder, Pipe, PipeAtTheLock, Garbage, StoreFolderIsAFile, Unreadable, ReadOnly };
 
-QString ApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
 bool WriteFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();

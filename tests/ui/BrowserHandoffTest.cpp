@@ -25,6 +25,8 @@ namespace seraphel {
 namespace {
 
 constexpr int kBrowserStartLimitMs = 5000;
+// wine may take a good while to show its first window.
+constexpr int kWindowShownLimitMs = 30000;
 
 QString ReadAll(const QString& path) {
     QFile file(path);
@@ -115,7 +117,7 @@ void BrowserHandoffTest::onlineHelpOpensTheHelpPageInTheBrowser() {
     window.menuBar()->addMenu(QStringLiteral("&File"));
     new HelpMenus(platform, *window.menuBar(), HelpMenuVariant::MainWindow, window);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, kWindowShownLimitMs));
 
     QVERIFY(test::TriggerControl(window, QStringLiteral("mnuOnline")));
     QTRY_COMPARE_WITH_TIMEOUT(ReadAll(folder.filePath(QStringLiteral("opened.txt"))),
