@@ -16,19 +16,43 @@ windows_path() {
     echo "Z:$path"
 }
 
-# Creates the prefix on first use and keeps its wineserver running, detached from the caller's
-# terminal and pipes.
+# True while wine's services (started by wineboot) run for this prefix.
+wine_services_running() {
+    local prefix process
+    prefix="$(realpath -m "$WINEPREFIX")"
+    for process in /proc/[0-9]*; do
+        [[ "$(readlink "$process/cwd" 2>/dev/null)" == "$prefix"/* ]] || continue
+        grep -qa 'services\.exe' "$process/cmdline" 2>/dev/null && return 0
+    done
+    return 1
+}
+
+# Creates the prefix on first use and keeps its wineserver and services running, detached from
+# the caller's terminal and pipes. A wine process inherits every open descriptor of its caller
+# and hands them on to the services it starts; started from within ctest, they would keep the
+# test's output pipes open for as long as they run, and ctest would wait for them.
 wine_prepare() {
-    # The lock's descriptor is closed for wine's processes, which outlive this call.
     (
+        local descriptor
+        for descriptor in $(ls "/proc/$BASHPID/fd"); do
+            case "$descriptor" in
+            0 | 1 | 2) ;;
+            *) eval "exec $descriptor>&-" 2>/dev/null || true ;;
+            esac
+        done
+        exec </dev/null >/dev/null 2>&1
+        exec 9>"$WINEPREFIX.lock"
         flock 9
         if [ ! -f "$WINEPREFIX/.seraphel-ready" ]; then
-            setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
-            setsid wineboot -i </dev/null >/dev/null 2>&1 9>&-
+            setsid wineserver -p 9>&- || true
+            setsid wineboot -i 9>&-
             touch "$WINEPREFIX/.seraphel-ready"
         fi
-        setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
-    ) 9>"$SERAPHEL_WINDOWS_CACHE/wine-prefix.lock"
+        setsid wineserver -p 9>&- || true
+        if ! wine_services_running; then
+            setsid wineboot 9>&-
+        fi
+    )
 }
 
 # The launcher that restores QT_ variables, built once for each version of its source.
