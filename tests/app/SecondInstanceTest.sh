@@ -15,7 +15,9 @@ shift
 pids=()
 start=("$program")
 lock="$XDG_RUNTIME_DIR/seraphel.lock"
+under_wine=""
 if [[ "$program" == *.exe ]]; then
+    under_wine=1
     export WINEPREFIX="$scratch/wine"
     source "$root/scripts/windows/wine-env.sh"
     wine_prepare
@@ -25,7 +27,7 @@ if [[ "$program" == *.exe ]]; then
     lock="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/seraphel/seraphel.lock"
     export SERAPHEL_WINDOW_WAIT=60
 fi
-trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "${WINEPREFIX:-}" ] || wineserver -k; rm -rf "$scratch"' EXIT
+trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wineserver -k || true; rm -rf "$scratch"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
