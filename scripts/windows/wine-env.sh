@@ -43,13 +43,11 @@ wine_prepare() {
         exec </dev/null >/dev/null 2>&1
         exec 9>"$WINEPREFIX.lock"
         flock 9
+        setsid wineserver -p 9>&- || true
         if [ ! -f "$WINEPREFIX/.seraphel-ready" ]; then
-            setsid wineserver -p 9>&- || true
             setsid wineboot -i 9>&-
             touch "$WINEPREFIX/.seraphel-ready"
-        fi
-        setsid wineserver -p 9>&- || true
-        if ! wine_services_running; then
+        elif ! wine_services_running; then
             setsid wineboot 9>&-
         fi
     )
