@@ -12,7 +12,9 @@ if [ -n "${CI:-}" ]; then
 fi
 
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${werror[@]}" "$@"
+# Tests and benchmarks on, whatever an earlier start.sh left in the build folder's cache.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSERAPHEL_BUILD_TESTS=ON \
+    -DSERAPHEL_BUILD_BENCHMARKS=ON "${werror[@]}" "$@"
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
