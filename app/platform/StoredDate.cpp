@@ -173,15 +173,14 @@ int NearestCentury(int twoDigitYear, int currentYear) {
     return year < 1 ? year + kYearsInCentury : year;
 }
 
-// The short formats the date may have been written in, each once: the locale's first, which
-// wins a tie, then ISO 8601 and every installed locale's (six hundred locales share a few dozen
-// formats).
-std::vector<QString> StoredDateFormats(const QLocale& locale) {
-    std::vector<QString> formats{locale.dateFormat(QLocale::ShortFormat), QStringLiteral("yyyy-MM-dd")};
+// The short formats another locale may have written the date in, each once: ISO 8601 and every
+// installed locale's (six hundred locales share a few dozen formats), without the current one.
+std::vector<QString> OtherStoredDateFormats(const QString& currentFormat) {
+    std::vector<QString> formats{QStringLiteral("yyyy-MM-dd")};
     for (const QLocale& installed :
          QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
         QString format = installed.dateFormat(QLocale::ShortFormat);
-        if (std::find(formats.begin(), formats.end(), format) == formats.end()) {
+        if (format != currentFormat && std::find(formats.begin(), formats.end(), format) == formats.end()) {
             formats.push_back(std::move(format));
         }
     }
@@ -195,8 +194,12 @@ QString FormatStoredDate(QDate date, const QLocale& locale) {
 }
 
 std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today) {
+    const QString currentFormat = locale.dateFormat(QLocale::ShortFormat);
+    if (const std::optional<QDate> date = ParseStoredDateIn(currentFormat, text, today)) {
+        return date;
+    }
     std::optional<QDate> nearest;
-    for (const QString& format : StoredDateFormats(locale)) {
+    for (const QString& format : OtherStoredDateFormats(currentFormat)) {
         const std::optional<QDate> date = ParseStoredDateIn(format, text, today);
         if (date && (!nearest || std::abs(today.daysTo(*date)) < std::abs(today.daysTo(*nearest)))) {
             nearest = date;

@@ -16,13 +16,14 @@ namespace seraphel {
 
 QString FormatStoredDate(QDate date, const QLocale& locale);
 
-// Reads what FormatStoredDate wrote with any locale: the system's locale may have changed since
-// the date was written. The text is read in the short format of the given locale, of every
-// installed locale and in ISO yyyy-MM-dd; where several formats read it, as "12/9/2026" reads as
-// 9 December and as 12 September, the date nearest to today counts (a reminder a little late
-// rather than at once or never). Two-digit years, as earlier versions wrote them where the format
-// has them, are taken in the century that puts the date nearest to today. A text that none of
-// these formats reads, however long or strange, is no date.
+// Reads what FormatStoredDate wrote with any locale. The text is read in the given locale's short
+// format first: what it reads there is the date, even where another format would read it nearer
+// to today ("1/12/2026" is 12 January in the US, never 1 December). Only a text that this format
+// cannot read, as after a change of the system's locale, is read in ISO yyyy-MM-dd and every
+// installed locale's short format, and where several of these read it the date nearest to today
+// counts. Two-digit years, as earlier versions wrote them where the format has them, are taken in
+// the century that puts the date nearest to today. A text that none of these formats reads,
+// however long or strange, is no date.
 std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today);
 
 // The same for a short date format given as a Qt date format string ("M/d/yy", "ddd dd.MM.yyyy",

@@ -75,17 +75,19 @@ struct LocaleChangeCase {
 
 class StoredDateLocaleChangeTest : public ::testing::TestWithParam<LocaleChangeCase> {};
 
-TEST_P(StoredDateLocaleChangeTest, ReadsTheDateOfAnyLocaleNearestToToday) {
+TEST_P(StoredDateLocaleChangeTest, ReadsInTheLocaleFirstThenInAnyLocaleNearestToToday) {
     const LocaleChangeCase& row = GetParam();
     EXPECT_EQ(ParseStoredDate(row.text, QLocale(QString::fromLatin1(row.readIn)), row.today), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, StoredDateLocaleChangeTest,
-    ::testing::Values(LocaleChangeCase{"US date read in Britain", QStringLiteral("12/9/2026"), "en_GB",
-                                       QDate(2026, 12, 9), QDate(2026, 12, 9)},
-                      LocaleChangeCase{"the same text in September", QStringLiteral("12/9/2026"), "en_GB",
-                                       QDate(2026, 9, 12), QDate(2026, 9, 12)},
+    ::testing::Values(LocaleChangeCase{"US date in the US, where 1 December is nearer", QStringLiteral("1/12/2026"),
+                                       "en_US", QDate(2026, 12, 10), QDate(2026, 1, 12)},
+                      LocaleChangeCase{"US date that the British format reads too", QStringLiteral("12/9/2026"),
+                                       "en_GB", QDate(2026, 12, 9), QDate(2026, 9, 12)},
+                      LocaleChangeCase{"US date that the British format cannot read", QStringLiteral("12/31/2026"),
+                                       "en_GB", kToday, QDate(2026, 12, 31)},
                       LocaleChangeCase{"German date read in the US", QStringLiteral("09.12.2026"), "en_US", kToday,
                                        QDate(2026, 12, 9)},
                       LocaleChangeCase{"Japanese date read in Germany", QStringLiteral("2026/12/09"), "de_DE", kToday,
