@@ -1,13 +1,16 @@
 #include "LinkDetector.h"
 
+#include <algorithm>
 #include <array>
 
 namespace seraphel {
 namespace {
 
-constexpr std::array<QLatin1StringView, 7> kPrefixes{
-    QLatin1StringView("http:"), QLatin1StringView("https:"), QLatin1StringView("ftp:"), QLatin1StringView("mailto:"),
-    QLatin1StringView("file:"), QLatin1StringView("news:"),  QLatin1StringView("www."),
+// Web pages and mail, and nothing else: a "file:" address, say, would have the desktop open a
+// local file or run a program, so it stays plain text.
+constexpr std::array<QLatin1StringView, 6> kPrefixes{
+    QLatin1StringView("http:"),   QLatin1StringView("https:"), QLatin1StringView("ftp:"),
+    QLatin1StringView("mailto:"), QLatin1StringView("news:"),  QLatin1StringView("www."),
 };
 constexpr QLatin1StringView kWebPrefix("www.");
 
@@ -39,22 +42,29 @@ qsizetype PrefixLengthAt(QStringView text, qsizetype at) {
     return 0;
 }
 
-// A closing bracket ends the address only when the address did not open it, so that
-// "(see www.a.example)" leaves the bracket out but "http://a.example/Page_(1)" keeps it.
-bool IsUnmatchedClosing(QStringView address) {
-    const QChar last = address.back();
-    for (const auto& pair : kBrackets) {
-        if (last == pair.close) {
-            return address.count(pair.open) < address.count(pair.close);
+// The end of the address that starts at start and runs to end, without the sentence's marks
+// after it. A closing bracket ends the address only when the address did not open it, so that
+// "(see www.a.example)" leaves the bracket out but "http://a.example/Page_(1)" keeps it. The
+// brackets are counted once, and the counts follow each mark taken off: a long run of closing
+// brackets costs no more than any other text.
+qsizetype TrimmedEnd(QStringView text, qsizetype start, qsizetype end) {
+    std::array<qsizetype, kBrackets.size()> unmatchedClosing{};
+    for (const QChar c : text.sliced(start, end - start)) {
+        for (std::size_t i = 0; i < kBrackets.size(); ++i) {
+            unmatchedClosing[i] += c == kBrackets[i].close ? 1 : c == kBrackets[i].open ? -1 : 0;
         }
     }
-    return false;
-}
-
-qsizetype TrimmedEnd(QStringView text, qsizetype start, qsizetype end) {
     while (end > start) {
-        const QStringView address = text.sliced(start, end - start);
-        if (!kTrailingMarks.contains(address.back()) && !IsUnmatchedClosing(address)) {
+        const QChar last = text[end - 1];
+        const auto bracket = std::find_if(kBrackets.begin(), kBrackets.end(),
+                                          [last](const BracketPair& pair) { return pair.close == last; });
+        if (bracket != kBrackets.end()) {
+            qsizetype& unmatched = unmatchedClosing[static_cast<std::size_t>(bracket - kBrackets.begin())];
+            if (unmatched <= 0) {
+                break;
+            }
+            --unmatched;
+        } else if (!kTrailingMarks.contains(last)) {
             break;
         }
         --end;
