@@ -32,4 +32,14 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// The second press of a double click comes as this event, which a widget otherwise takes for
+// a press: the release after it would click the label a second time.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+}
+
 } // namespace seraphel

@@ -1,6 +1,7 @@
 // The shared link label: a click is a press and a release over the label, as with a button.
 #include "LinkLabel.h"
 
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +31,25 @@ private slots:
         // A release without a press of its own over the label is no click either.
         QTest::mouseRelease(&label, Qt::LeftButton, {}, inside);
         QCOMPARE(clicks.count(), 1);
+    }
+
+    // As the window system sends them: press, release, double click, release; a triple click
+    // adds a plain click.
+    void doubleClickOpensOnceAndTripleClickTwice() {
+        LinkLabel label(QStringLiteral("Click here"));
+        label.resize(200, 20);
+        QSignalSpy clicks(&label, &LinkLabel::clicked);
+        const QPoint inside = label.rect().center();
+
+        QTest::mouseClick(&label, Qt::LeftButton, {}, inside);
+        QMouseEvent secondPress(QEvent::MouseButtonDblClick, inside, label.mapToGlobal(inside), Qt::LeftButton,
+                                Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&label, &secondPress);
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, inside);
+        QCOMPARE(clicks.count(), 1);
+
+        QTest::mouseClick(&label, Qt::LeftButton, {}, inside);
+        QCOMPARE(clicks.count(), 2);
     }
 };
 
