@@ -18,9 +18,9 @@ inline QString FullBrandOffer() {
     return QString::fromUtf8(kHomeBusinessOffer) + QLatin1Char(' ') + QString::fromUtf8(kMoreDetails);
 }
 
-// The caption with "%1" standing for the web site's host name.
+// The caption with the web site's host name in place of "%1"; a caption without it as it is.
 inline QString NamingWebSite(const char* caption) {
-    return QString::fromUtf8(caption).arg(WebSiteHost());
+    return QString::fromUtf8(caption).replace(QStringLiteral("%1"), WebSiteHost());
 }
 
 } // namespace seraphel::texts
