@@ -14,6 +14,7 @@
 #include "modRTB.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -65,8 +66,13 @@ void WidenToText(QLabel& label, int windowWidth) {
     label.setGeometry(left, label.y(), width, label.height());
 }
 
-// Writes the whole file or leaves whatever the path held before untouched.
+// Writes the whole file or leaves whatever the path held before untouched. Only a regular file
+// is replaced: a device or a pipe, at the path or behind a link there, is no file to save into,
+// and the new file would take its place.
 bool WriteWholeFile(const QString& path, const QByteArray& content) {
+    if (const QFileInfo target(path); target.exists() && !target.isFile()) {
+        return false;
+    }
     QSaveFile file(path);
     // The explicit flush matters: a write that fails only when the buffer is flushed (a full
     // disk) is not seen by commit(), which would then put a cut-off file in place of the old one.

@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "FileFaults.h"
 #include "PageTriggers.h"
+#include "QtPlatform.h"
 #include "ReaderTools.h"
 #include "RtfWriter.h"
 #include "SampleReading.h"
@@ -199,6 +200,8 @@ private slots:
     void aWriteThatFailsHalfwayKeepsTheOldFile();
     void aSaveThatCannotBeDoneLeavesWhatIsThere_data();
     void aSaveThatCannotBeDoneLeavesWhatIsThere();
+    void aTargetThatIsNoFileIsLeftAsItIs_data();
+    void aTargetThatIsNoFileIsLeftAsItIs();
 
     void printsTheWholeDocumentWithoutPageNumbers();
     void printsOnlyTheSelection();
@@ -407,8 +410,10 @@ void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
     QVERIFY(WriteFile(path, old));
     Report report;
     report.platform.nextSaveFileName = path;
-    // A file size limit makes the disk "full" a few hundred bytes into the new file.
+    // A file size limit makes the disk "full" a few hundred bytes into the new file. The
+    // program's platform keeps the limit from ending the process, as at the program's start.
     {
+        const QtPlatform program;
         const testing::FileSizeLimit limit(300);
         if (!limit.inForce()) {
             QSKIP("Windows has no limit on the size of the files a process writes");
@@ -462,6 +467,29 @@ void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere() {
     QCOMPARE(report.platform.informationMessages.first().text,
              QStringLiteral("The file \"%1\" could not be saved.")
                  .arg(QDir::toNativeSeparators(report.platform.nextSaveFileName)));
+}
+
+void frmSaveTest::aTargetThatIsNoFileIsLeftAsItIs_data() {
+    QTest::addColumn<bool>("throughALink");
+    QTest::newRow("named pipe") << false;
+    QTest::newRow("link to a named pipe") << true;
+}
+
+void frmSaveTest::aTargetThatIsNoFileIsLeftAsItIs() {
+    QFETCH(bool, throughALink);
+    if (!testing::HasPosixFileSystem()) {
+        QSKIP("Windows has no named pipes in its file system");
+    }
+    const QString pipe = folder->filePath(QStringLiteral("pipe"));
+    const QString link = folder->filePath(QStringLiteral("reading.rtf"));
+    QVERIFY(testing::MakeNamedPipe(pipe));
+    QVERIFY(!throughALink || QFile::link(pipe, link));
+    Report report;
+    report.platform.nextSaveFileName = throughALink ? link : pipe;
+    report.window.cmdSave_Click();
+    QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
+    QCOMPARE(QFileInfo(link).isSymLink(), throughALink);
+    QCOMPARE(report.platform.informationMessages.size(), 1);
 }
 
 void frmSaveTest::printsTheWholeDocumentWithoutPageNumbers() {
