@@ -36,7 +36,7 @@ public:
     virtual void runModal(QDialog& dialog) = 0;
 
     // The chosen path, or an empty string when the user cancelled. The dialog asks before
-    // overwriting and offers no read-only option.
+    // overwriting, takes no name in a folder that does not exist and offers no read-only option.
     virtual QString chooseSaveFile(QWidget* parent, const SaveFileRequest& request) = 0;
     // Lets the user pick and set up the printer; false when cancelled. The selection option
     // is offered and preselected when selectionOffered; no page-range option is offered.

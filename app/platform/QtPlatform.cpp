@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 
 namespace seraphel {
 namespace {
@@ -33,9 +35,38 @@ QString WithLineBreaks(QString text) {
     return text.replace(loneCarriageReturn, QStringLiteral("\n"));
 }
 
+// A name in a folder that does not exist, or whose folder is a file, is refused in the dialog,
+// which says why and stays open for another name, as it does when it asks before overwriting.
+// A native dialog checks this itself and has none of the dialog's own controls.
+class SaveFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && findChild<QWidget*>(QStringLiteral("fileNameEdit")) != nullptr) {
+            const QFileInfo file(chosen.constFirst());
+            if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("The folder \"%1\" does not exist.\nCheck the path and try again.")
+                                         .arg(QDir::toNativeSeparators(file.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+#ifdef SIGXFSZ
+    // A write past the process's file-size limit then fails as on a full disk, and the report
+    // window says so, instead of the system ending the program with the report unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::showInformation(QWidget* parent, const QString& text) {
@@ -57,7 +88,7 @@ void QtPlatform::runModal(QDialog& dialog) {
 }
 
 QString QtPlatform::chooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    SaveFileDialog dialog(parent, request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #ifndef Q_OS_WIN
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,10 +42,8 @@ bool RunsAsSuperuser() {
     return geteuid() == 0;
 }
 
-// Past the limit a write fails with EFBIG instead of ending the process by SIGXFSZ.
 FileSizeLimit::FileSizeLimit(qint64 bytes) {
     rlimit limit{};
-    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
     if (getrlimit(RLIMIT_FSIZE, &limit) != 0) {
         return;
     }
@@ -61,7 +58,6 @@ FileSizeLimit::~FileSizeLimit() {
         limit.rlim_cur = static_cast<rlim_t>(m_saved);
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    std::signal(SIGXFSZ, m_savedHandler);
 }
 
 #endif

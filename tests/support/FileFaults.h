@@ -10,7 +10,8 @@ namespace seraphel::testing {
 bool HasPosixFileSystem();
 // Makes a named pipe at path; false where it cannot be made.
 bool MakeNamedPipe(const QString& path);
-// While it lives, no file this process writes grows past a size: the disk seems full there.
+// While it lives, no file this process writes grows past a size: the disk seems full there,
+// where the process ignores SIGXFSZ; otherwise the system ends the process at the limit.
 class FileSizeLimit final {
 public:
     explicit FileSizeLimit(qint64 bytes);
@@ -23,7 +24,6 @@ public:
 private:
     bool m_inForce = false;
     qint64 m_saved = 0;
-    void (*m_savedHandler)(int) = nullptr;
 };
 
 // Whether the test runs as the superuser, whom no permission stops from writing.
