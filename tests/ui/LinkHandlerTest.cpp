@@ -114,8 +114,7 @@ void LinkHandlerTest::findsAddressesAsARichEditControlDoes_data() {
     };
     row("www", "Visit www.seraphel.example now", {QStringLiteral("www.seraphel.example")});
     row("full stop after", "Go to http://a.example/x?y=1&z=2.", {QStringLiteral("http://a.example/x?y=1&z=2")});
-    row("every scheme",
-        "https://a.example, ftp://f.example/file.txt! mailto:anna@a.example; news:comp.lang.c++",
+    row("every scheme", "https://a.example, ftp://f.example/file.txt! mailto:anna@a.example; news:comp.lang.c++",
         {QStringLiteral("https://a.example"), QStringLiteral("ftp://f.example/file.txt"),
          QStringLiteral("mailto:anna@a.example"), QStringLiteral("news:comp.lang.c++")});
     row("local file", "file:///home/anna/run.sh FILE://server/share", {});
