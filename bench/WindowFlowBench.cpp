@@ -1,7 +1,8 @@
 // How long the windows keep the user waiting, offscreen over the recording platform: from a
 // press of "Find My Guardian Angel " until the result window has shown and painted, from
 // "&Print" until the report window has shown and painted its composed reading, and for a paste
-// of a megabyte of letters without a blank into the report and a key typed after it. Every
+// of a heavy text into the report (a long word, a long run of brackets after an address, many
+// addresses) and a key typed after it. Every
 // press starts from a window prepared beforehand; QBENCHMARK repeats the steps until the figure
 // settles, while a stopwatch times the press alone: the figure reported, per press.
 // Run: QT_QPA_PLATFORM=offscreen window_flow_bench
@@ -73,10 +74,17 @@ frmMain& MainWindowWithAnna(Session& session) {
     return *main;
 }
 
-// A megabyte of letters with no blank: one word that no line of the report box can hold.
-QString UnbrokenMegabyte() {
+// Texts that the report box must take without keeping the user waiting: a megabyte of letters
+// with no blank, one word that no line can hold; an address followed by a hundred thousand
+// closing brackets, each of which may end it; three megabytes of short lines, each with an address.
+void AddHeavyTexts() {
+    QTest::addColumn<QString>("text");
     const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
-    return alphabet.repeated((1 << 20) / alphabet.size());
+    QTest::newRow("unbroken megabyte") << alphabet.repeated((1 << 20) / alphabet.size());
+    QTest::newRow("address and 100,000 brackets")
+        << QStringLiteral("http://a.example/x") + QString(50'000, u')') + QString(50'000, u']');
+    const QString line = QStringLiteral("Visit www.seraphel.example today\n");
+    QTest::newRow("3 MB of addresses") << line.repeated(3 * (1 << 20) / line.size());
 }
 
 // Shows the report window and gives its box the keyboard.
@@ -146,8 +154,10 @@ private slots:
         stopwatch.report();
     }
 
-    void pasteAnUnbrokenMegabyte() {
-        QGuiApplication::clipboard()->setText(UnbrokenMegabyte());
+    void pasteAHeavyText_data() { AddHeavyTexts(); }
+    void pasteAHeavyText() {
+        QFETCH(QString, text);
+        QGuiApplication::clipboard()->setText(text);
         Stopwatch stopwatch;
         QBENCHMARK {
             frmSave report(m_program.platform, ReportFields{});
@@ -156,15 +166,17 @@ private slots:
             box.paste();
             QCoreApplication::processEvents();
             stopwatch.stop();
-            QVERIFY(box.toPlainText().size() > (1 << 20) - 26);
+            QVERIFY(box.toPlainText().size() > text.size());
         }
         stopwatch.report();
     }
 
-    void typeAfterAnUnbrokenMegabyte() {
+    void typeAfterAHeavyText_data() { AddHeavyTexts(); }
+    void typeAfterAHeavyText() {
+        QFETCH(QString, text);
         frmSave report(m_program.platform, ReportFields{});
         QTextEdit& box = ShownReportBox(report);
-        box.insertPlainText(UnbrokenMegabyte());
+        box.insertPlainText(text);
         QCoreApplication::processEvents();
         Stopwatch stopwatch;
         QBENCHMARK {

@@ -52,16 +52,29 @@ public:
         QTest::mouseRelease(box->viewport(), button, {}, point);
     }
 
+    // The formats laid over the text, as the box draws them.
+    QList<QTextLayout::FormatRange> shownFormats() const {
+        QList<QTextLayout::FormatRange> shown;
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            for (QTextLayout::FormatRange range : block.layout()->formats()) {
+                range.start += block.position();
+                shown.append(range);
+            }
+        }
+        return shown;
+    }
+
     QStringList shownLinks() const {
         QStringList links;
-        for (const auto& selection : box->extraSelections()) {
-            links.append(selection.cursor.selectedText());
+        const QString text = box->toPlainText();
+        for (const auto& range : shownFormats()) {
+            links.append(text.mid(range.start, range.length));
         }
         return links;
     }
 
     bool linksLookLikeLinks() const {
-        const auto links = box->extraSelections();
+        const auto links = shownFormats();
         return std::all_of(links.cbegin(), links.cend(), [this](const auto& link) {
             return link.format.fontUnderline() &&
                    link.format.foreground().color() == box->palette().color(QPalette::Link);
