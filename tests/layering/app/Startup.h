@@ -1,0 +1,2 @@
+// Start-up, which no window may include.
+#pragma once

@@ -1,0 +1,2 @@
+// A window that reaches start-up: the layer check must refuse it.
+#include "../app/Startup.h"
