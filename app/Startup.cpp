@@ -23,11 +23,12 @@ constexpr std::array<std::optional<PromoOffer>, 7> kFrontByNumber{
 
 } // namespace
 
-Startup::Startup(Session& session)
-    : m_session(session) {}
+Startup::Startup(Platform& platform, Session& session)
+    : m_platform(platform)
+    , m_session(session) {}
 
 bool Startup::run() {
-    Platform& platform = m_session.platform();
+    Platform& platform = m_platform;
     if (!platform.claimSingleInstance()) {
         platform.showInformation(nullptr, QStringLiteral("Application is already running"));
         ShutdownAll();
@@ -70,7 +71,7 @@ int RunProgram(Platform& platform) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     Session session(platform);
     QObject::connect(&session, &Session::ended, qApp, [] { QCoreApplication::exit(EXIT_SUCCESS); });
-    if (!Startup(session).run()) {
+    if (!Startup(platform, session).run()) {
         return EXIT_SUCCESS;
     }
     return QApplication::exec();

@@ -12,12 +12,13 @@ class frmMain;
 
 class Startup final {
 public:
-    explicit Startup(Session& session);
+    Startup(Platform& platform, Session& session);
 
     // Runs the steps in order; false when another instance already runs, so this one ends at once.
     bool run();
 
 private:
+    Platform& m_platform;
     Session& m_session;
 };
 

@@ -46,9 +46,9 @@ constexpr std::array<MenuItem, 8> kItems{{
 
 } // namespace
 
-HelpMenus::HelpMenus(Platform& platform, QMenuBar& menuBar, HelpMenuVariant variant, QWidget& window)
+HelpMenus::HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVariant variant, QWidget& window)
     : QObject(&window)
-    , m_platform(platform)
+    , m_services(services)
     , m_window(window) {
     const auto column = static_cast<std::size_t>(variant);
     QMenu* help = menuBar.addMenu(QStringLiteral("&Help"));
@@ -72,28 +72,28 @@ HelpMenus::HelpMenus(Platform& platform, QMenuBar& menuBar, HelpMenuVariant vari
 }
 
 void HelpMenus::mnuOnline_Click() {
-    OpenWebPage(m_platform, WebPage::HelpWebPage);
+    OpenWebPage(m_services, WebPage::HelpWebPage);
 }
 
 void HelpMenus::mnuVisit_Click() {
-    OpenWebPage(m_platform, WebPage::HomePage);
+    OpenWebPage(m_services, WebPage::HomePage);
 }
 
 void HelpMenus::mnuUpdate_Click() {
-    OpenWebPage(m_platform, WebPage::DownloadWebPage);
+    OpenWebPage(m_services, WebPage::DownloadWebPage);
 }
 
 void HelpMenus::mnuAbout_Click() {
-    frmAbout about(m_platform, &m_window);
-    m_platform.runModal(about);
+    frmAbout about(m_services, &m_window);
+    m_services.runModal(about);
 }
 
 void HelpMenus::mnuDonate_Click() {
-    OpenWebPage(m_platform, WebPage::Donate);
+    OpenWebPage(m_services, WebPage::Donate);
 }
 
 void HelpMenus::mkmoney_Click() {
-    OpenWebPage(m_platform, WebPage::FullyBranded);
+    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace seraphel {
 
-class Platform;
+class WindowServices;
 
 // The two windows name the Help menu's separators differently and place the access key of
 // the update item differently; everything else is the same.
@@ -21,7 +21,7 @@ class HelpMenus final : public QObject {
 
 public:
     // Appends the menus to menuBar, which already holds the window's File menu.
-    HelpMenus(Platform& platform, QMenuBar& menuBar, HelpMenuVariant variant, QWidget& window);
+    HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVariant variant, QWidget& window);
 
     void mnuOnline_Click();
     void mnuVisit_Click();
@@ -31,7 +31,7 @@ public:
     void mkmoney_Click();
 
 private:
-    Platform& m_platform;
+    WindowServices& m_services;
     QWidget& m_window;
 };
 

@@ -43,9 +43,9 @@ LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayo
 
 } // namespace
 
-PromoBands::PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout)
+PromoBands::PromoBands(QWidget& client, WindowServices& services, const PromoBandLayout& layout)
     : QObject(&client)
-    , m_platform(platform) {
+    , m_services(services) {
     auto& topBand = AddBand(client, "Frame4", layout.topBand);
     auto& banner = AddPromotion(topBand, "Label61", layout.banner, texts::NamingWebSite(kBannerText),
                                 theme::kCaptionText, Qt::AlignHCenter);
@@ -64,15 +64,15 @@ void PromoBands::bringToFront(PromoOffer offer) const {
 }
 
 void PromoBands::Label61_Click() {
-    OpenWebPage(m_platform, WebPage::HomePage);
+    OpenWebPage(m_services, WebPage::HomePage);
 }
 
 void PromoBands::lblCobrand_Click() {
-    OpenWebPage(m_platform, WebPage::CoBrand);
+    OpenWebPage(m_services, WebPage::CoBrand);
 }
 
 void PromoBands::lblFullBrand_Click() {
-    OpenWebPage(m_platform, WebPage::FullyBranded);
+    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

@@ -13,7 +13,7 @@ class QWidget;
 namespace seraphel {
 
 class LinkLabel;
-class Platform;
+class WindowServices;
 
 // The two offers of the bottom band, of which one may be brought in front of the other.
 enum class PromoOffer { Cobrand, FullBrand };
@@ -31,7 +31,7 @@ class PromoBands final : public QObject {
     Q_OBJECT
 public:
     // Builds the bands on the window's client area, which becomes their owner.
-    PromoBands(QWidget& client, Platform& platform, const PromoBandLayout& layout);
+    PromoBands(QWidget& client, WindowServices& services, const PromoBandLayout& layout);
 
     QGroupBox& bottomBand() const { return *m_bottomBand; } // the result window adds its buttons here
     void bringToFront(PromoOffer offer) const;
@@ -41,7 +41,7 @@ public:
     void lblFullBrand_Click();
 
 private:
-    Platform& m_platform;
+    WindowServices& m_services;
     QGroupBox* m_bottomBand;
     LinkLabel* m_lblCobrand;
     LinkLabel* m_lblFullBrand;

@@ -5,8 +5,8 @@
 
 namespace seraphel {
 
-Session::Session(Platform& platform)
-    : m_platform(platform) {}
+Session::Session(WindowServices& services)
+    : m_services(services) {}
 
 void Session::showReading() {
     auto* result = new frmDisplay(*this);

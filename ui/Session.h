@@ -1,4 +1,4 @@
-// What one run of the program keeps while its windows come and go: the platform, and the
+// What one run of the program keeps while its windows come and go: the services they use, and the
 // birth details and reading that every find overwrites. The two windows hand over to each
 // other through it, and it tells whoever runs the program when the user has closed the
 // window that was shown, which ends the program.
@@ -11,14 +11,14 @@
 
 namespace seraphel {
 
-class Platform;
+class WindowServices;
 
 class Session final : public QObject {
     Q_OBJECT
 public:
-    explicit Session(Platform& platform);
+    explicit Session(WindowServices& services);
 
-    Platform& platform() const { return m_platform; }
+    WindowServices& services() const { return m_services; }
     BirthDetails& birthDetails() { return m_birthDetails; }
     AngelReading& angelReading() { return m_angelReading; }
 
@@ -34,7 +34,7 @@ signals:
     void ended();
 
 private:
-    Platform& m_platform;
+    WindowServices& m_services;
     BirthDetails m_birthDetails;
     AngelReading m_angelReading;
 };

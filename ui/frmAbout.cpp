@@ -94,9 +94,9 @@ void AddTextLabels(QWidget& box) {
 
 } // namespace
 
-frmAbout::frmAbout(Platform& platform, QWidget* parent)
+frmAbout::frmAbout(WindowServices& services, QWidget* parent)
     : QDialog(parent)
-    , m_platform(platform) {
+    , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(build::kWindowCaption));
     setFixedSize(theme::Twips(kClientWidth), theme::Twips(kClientHeight));
@@ -129,11 +129,11 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::lblHomePage_Click() {
-    OpenWebPage(m_platform, WebPage::HomePage);
+    OpenWebPage(m_services, WebPage::HomePage);
 }
 
 void frmAbout::lblCobrand_Click() {
-    OpenWebPage(m_platform, WebPage::FullyBranded);
+    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

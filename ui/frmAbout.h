@@ -7,20 +7,20 @@
 
 namespace seraphel {
 
-class Platform;
+class WindowServices;
 
 class frmAbout final : public QDialog {
     Q_OBJECT
 
 public:
-    frmAbout(Platform& platform, QWidget* parent);
+    frmAbout(WindowServices& services, QWidget* parent);
 
     void cmdOK_Click();
     void lblHomePage_Click();
     void lblCobrand_Click();
 
 private:
-    Platform& m_platform;
+    WindowServices& m_services;
 };
 
 } // namespace seraphel

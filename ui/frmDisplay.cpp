@@ -185,7 +185,7 @@ void frmDisplay::buildPages() {
 }
 
 void frmDisplay::buildButtonsAndMenu() {
-    auto* promoBands = new PromoBands(client(), session().platform(),
+    auto* promoBands = new PromoBands(client(), session().services(),
                                       {TwipsRect(0, 0, 6495, 615), TwipsRect(120, 120, 6360, 585),
                                        TwipsRect(0, 4000, 6495, 1140), TwipsRect(120, 165, 4665, 855), Qt::AlignLeft});
     auto& band = promoBands->bottomBand();
@@ -199,7 +199,7 @@ void frmDisplay::buildButtonsAndMenu() {
     backItem->setObjectName(QStringLiteral("mnuBack"));
     auto* exitItem = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmDisplay::mnuExit_Click);
     exitItem->setObjectName(QStringLiteral("mnuExit"));
-    new HelpMenus(session().platform(), *menuBar(), HelpMenuVariant::ResultWindow, *this);
+    new HelpMenus(session().services(), *menuBar(), HelpMenuVariant::ResultWindow, *this);
 }
 
 void frmDisplay::Form_Load() {
@@ -240,8 +240,8 @@ void frmDisplay::mnuBack_Click() {
 }
 
 void frmDisplay::cmdPrint_Click() {
-    frmSave report(session().platform(), reportFields(), this);
-    session().platform().runModal(report);
+    frmSave report(session().services(), reportFields(), this);
+    session().services().runModal(report);
 }
 
 void frmDisplay::mnuPrint_Click() {

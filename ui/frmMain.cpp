@@ -124,7 +124,7 @@ QRadioButton& AddOption(QWidget& container, const ControlSpec& spec) {
 frmMain::frmMain(Session& session)
     : ProgramWindow(session, kClientSize) {
     setObjectName(QStringLiteral("frmMain"));
-    m_promoBands = new PromoBands(client(), session.platform(),
+    m_promoBands = new PromoBands(client(), session.services(),
                                   {TwipsRect(20, 0, 7920, 615), TwipsRect(100, 120, 7680, 585),
                                    TwipsRect(20, 4275, 7920, 975), TwipsRect(503, 240, 6945, 615), Qt::AlignHCenter});
     auto& introduction = controls::AddLabel(client(), kIntroduction, theme::kIntroText);
@@ -184,7 +184,7 @@ void frmMain::buildMenu() {
     find->setObjectName(QStringLiteral("mnuFind"));
     auto* exit = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
     exit->setObjectName(QStringLiteral("mnuExit"));
-    new HelpMenus(session().platform(), *menuBar(), HelpMenuVariant::MainWindow, *this);
+    new HelpMenus(session().services(), *menuBar(), HelpMenuVariant::MainWindow, *this);
 }
 
 void frmMain::Form_Load() {
@@ -210,7 +210,7 @@ bool frmMain::ValidateInput() {
     if (message == kInputMessages.end()) {
         return true;
     }
-    session().platform().showInformation(this, QString::fromUtf8(message->text));
+    session().services().showInformation(this, QString::fromUtf8(message->text));
     if (message->focusName) {
         m_txtName->setFocus();
     }
@@ -250,7 +250,7 @@ void frmMain::txtName_KeyPress(int& keyAscii) {
     if ((keyAscii >= 'A' && keyAscii <= 'Z') || std::ranges::count(kPassingControlCodes, keyAscii) > 0) {
         return;
     }
-    session().platform().showInformation(this, QString::fromUtf8(kOnlyLettersMessage));
+    session().services().showInformation(this, QString::fromUtf8(kOnlyLettersMessage));
     keyAscii = 0;
 }
 

@@ -88,9 +88,9 @@ LinkLabel& AddReportLink(frmSave& window, const Link& link, const QString& text)
 
 } // namespace
 
-frmSave::frmSave(Platform& platform, const ReportFields& fields, QWidget* parent)
+frmSave::frmSave(WindowServices& services, const ReportFields& fields, QWidget* parent)
     : QDialog(parent)
-    , m_platform(platform) {
+    , m_services(services) {
     createControls();
     Form_Load(fields);
 }
@@ -158,7 +158,7 @@ void frmSave::Form_Load(const ReportFields& fields) {
 void frmSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_linksInstalled) {
-        InstallLinkHandler(m_RTB, m_platform);
+        InstallLinkHandler(m_RTB, m_services);
         m_linksInstalled = true;
         // The insertion point waits at the end for a note, but the reader starts at the top.
         m_RTB->verticalScrollBar()->setValue(0);
@@ -179,13 +179,13 @@ void frmSave::Form_Unload() {
 
 void frmSave::cmdSave_Click() {
     const QString path =
-        m_platform.chooseSaveFile(this, {QString::fromUtf8(build::kProgramTitle),
+        m_services.chooseSaveFile(this, {QString::fromUtf8(build::kProgramTitle),
                                          QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
     if (path.isEmpty()) {
         return;
     }
     if (!WriteWholeFile(path, WriteRtf(*m_RTB->document()))) {
-        m_platform.showInformation(
+        m_services.showInformation(
             this, QStringLiteral("The file \"%1\" could not be saved.").arg(QDir::toNativeSeparators(path)));
     }
 }
@@ -194,21 +194,21 @@ void frmSave::cmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromUtf8(build::kProgramTitle));
     PrepareReportPrinter(printer);
-    if (m_platform.choosePrinter(this, printer, m_RTB->textCursor().hasSelection())) {
+    if (m_services.choosePrinter(this, printer, m_RTB->textCursor().hasSelection())) {
         PrintBoxContent(*m_RTB, printer);
     }
 }
 
 void frmSave::Label1_Click() {
-    OpenWebPage(m_platform, WebPage::HomePage);
+    OpenWebPage(m_services, WebPage::HomePage);
 }
 
 void frmSave::Label14_Click() {
-    OpenWebPage(m_platform, WebPage::HomePage);
+    OpenWebPage(m_services, WebPage::HomePage);
 }
 
 void frmSave::Label10_Click() {
-    OpenWebPage(m_platform, WebPage::FullyBranded);
+    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

@@ -11,13 +11,13 @@ class QTextEdit;
 
 namespace seraphel {
 
-class Platform;
+class WindowServices;
 
 class frmSave final : public QDialog {
     Q_OBJECT
 
 public:
-    frmSave(Platform& platform, const ReportFields& fields, QWidget* parent = nullptr);
+    frmSave(WindowServices& services, const ReportFields& fields, QWidget* parent = nullptr);
     ~frmSave() override;
 
     frmSave(const frmSave&) = delete;
@@ -40,7 +40,7 @@ private:
     void Form_Load(const ReportFields& fields);
     void Form_Unload();
 
-    Platform& m_platform;
+    WindowServices& m_services;
     QTextEdit* m_RTB = nullptr;
     bool m_linksInstalled = false;
 };

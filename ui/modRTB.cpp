@@ -42,11 +42,11 @@ private:
 // Watches the box's viewport for the mouse; the links are those that the highlighter shows.
 class LinkHandler final : public QObject {
 public:
-    LinkHandler(QTextEdit* box, Platform& platform)
+    LinkHandler(QTextEdit* box, WindowServices& services)
         : QObject(box)
         , m_box(box)
         , m_viewport(box->viewport())
-        , m_platform(platform)
+        , m_services(services)
         , m_hadMouseTracking(box->viewport()->hasMouseTracking())
         , m_highlighter(new LinkHighlighter(box->document(), box->palette().color(QPalette::Link), this)) {
         box->viewport()->setMouseTracking(true);
@@ -77,7 +77,7 @@ protected:
                 m_box->viewport()->setCursor(link.isEmpty() ? NormalCursor() : Qt::PointingHandCursor);
             } else if (!link.isEmpty() && mouse.button() == Qt::LeftButton) {
                 // The whole link, however long: a clipped address opens another page.
-                m_platform.openWebAddress(WebAddressForLink(link));
+                m_services.openWebAddress(WebAddressForLink(link));
             }
         }
         return false; // the box goes on with the event as if nothing had watched it
@@ -114,7 +114,7 @@ private:
 
     QPointer<QTextEdit> m_box;
     const QObject* m_viewport; // compared with, never used: it may be on its way out
-    Platform& m_platform;
+    WindowServices& m_services;
     bool m_hadMouseTracking;
     LinkHighlighter* m_highlighter; // a child
 };
@@ -128,9 +128,9 @@ LinkHandler* InstalledHandler(const QTextEdit& box) {
 
 } // namespace
 
-void InstallLinkHandler(QTextEdit* box, Platform& platform) {
+void InstallLinkHandler(QTextEdit* box, WindowServices& services) {
     if (box && !InstalledHandler(*box)) {
-        (new LinkHandler(box, platform))->setObjectName(kHandlerName);
+        (new LinkHandler(box, services))->setObjectName(kHandlerName);
     }
 }
 

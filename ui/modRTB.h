@@ -10,11 +10,11 @@ class QTextEdit;
 
 namespace seraphel {
 
-class Platform;
+class WindowServices;
 
 // Installs the handler on box for the box's lifetime. Installing again on the same box
 // changes nothing; other boxes keep their own handlers.
-void InstallLinkHandler(QTextEdit* box, Platform& platform);
+void InstallLinkHandler(QTextEdit* box, WindowServices& services);
 
 // Turns link detection off again on box; without an installation there it does nothing.
 void RemoveLinkHandler(QTextEdit* box);

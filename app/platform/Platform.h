@@ -1,8 +1,9 @@
-// Every service outside the program's own windows that the windows and start-up use:
-// message boxes, the file and print dialogs, showing the program's own modal windows,
-// the browser, the settings store, the single-instance check, the clock and the random
-// draw. The program runs on QtPlatform; tests run on a recording fake, so no test shows
-// a real modal dialog or opens a browser.
+// The services outside the program's own windows. The windows may show messages, the file
+// and print dialogs and the program's own modal windows, and hand pages to the browser
+// (WindowServices); start-up also asks the reminder's question and uses the settings store,
+// the single-instance check, the clock and the random draw (Platform). The program runs on
+// QtPlatform; tests run on a recording fake, so no test shows a real modal dialog or opens a
+// browser.
 #pragma once
 
 #include <QDate>
@@ -20,14 +21,12 @@ struct SaveFileRequest {
     QString defaultSuffix; // appended to a name typed without extension
 };
 
-class Platform {
+class WindowServices {
 public:
-    virtual ~Platform() = default;
+    virtual ~WindowServices() = default;
 
     // Information icon, OK button, the program's title as caption.
     virtual void showInformation(QWidget* parent, const QString& text) = 0;
-    // Yes and No buttons with the information icon; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 
     // Hands a web address to the default browser and returns at once; failures are not reported.
     virtual void openWebAddress(const QString& address) = 0;
@@ -41,6 +40,12 @@ public:
     // Lets the user pick and set up the printer; false when cancelled. The selection option
     // is offered and preselected when selectionOffered; no page-range option is offered.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) = 0;
+};
+
+class Platform : public WindowServices {
+public:
+    // Yes and No buttons with the information icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 
     // The per-user settings store: a missing value reads as an empty string; failures are not reported.
     virtual QString readSetting(const QString& section, const QString& name) = 0;

@@ -44,8 +44,8 @@ QString WebSiteHost() {
     return QUrl(QString::fromUtf8(build::kBaseUrl)).host();
 }
 
-void OpenWebPage(Platform& platform, WebPage page) {
-    platform.openWebAddress(WebPageAddress(page));
+void OpenWebPage(WindowServices& services, WebPage page) {
+    services.openWebAddress(WebPageAddress(page));
 }
 
 } // namespace seraphel

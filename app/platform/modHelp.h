@@ -6,7 +6,7 @@
 
 namespace seraphel {
 
-class Platform;
+class WindowServices;
 
 enum class WebPage { HomePage, HelpWebPage, DownloadWebPage, Donate, CoBrand, FullyBranded };
 
@@ -15,6 +15,6 @@ QString WebPageAddress(WebPage page);
 QString WebSiteHost();
 
 // Opens the page in the default browser and returns at once; nothing is reported.
-void OpenWebPage(Platform& platform, WebPage page);
+void OpenWebPage(WindowServices& services, WebPage page);
 
 } // namespace seraphel

@@ -163,7 +163,7 @@ private slots:
         SettingsStore store(false); // opened on the fault, as the program opens it at the reminder
         m_platform->realStore = &store;
 
-        QVERIFY(Startup(*m_session).run());
+        QVERIFY(Startup(*m_platform, *m_session).run());
         QCOMPARE(testing::ShownWindows<frmMain>().size(), 1);
         QVERIFY(m_platform->informationMessages.isEmpty());
         QCOMPARE(m_platform->questions.size(), questions);

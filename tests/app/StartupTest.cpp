@@ -58,7 +58,7 @@ private slots:
 
     void aSecondInstanceSaysSoAndShowsNoWindow() {
         m_program.platform.anotherInstanceRuns = true;
-        QVERIFY(!Startup(m_program.session()).run());
+        QVERIFY(!Startup(m_program.platform, m_program.session()).run());
         QCOMPARE(m_program.platform.informationMessages.size(), 1);
         QCOMPARE(m_program.platform.informationMessages.constFirst().text,
                  QStringLiteral("Application is already running"));
@@ -70,7 +70,7 @@ private slots:
     void aStartShowsTheMainWindowInItsInitialState() {
         m_program.platform.randomDraws = {0.5};
         QSignalSpy ended(&m_program.session(), &Session::ended);
-        QVERIFY(Startup(m_program.session()).run());
+        QVERIFY(Startup(m_program.platform, m_program.session()).run());
         QVERIFY(m_program.platform.calls.contains(QStringLiteral("seedRandomFromClock")));
         QVERIFY(m_program.platform.randomDraws.empty()); // one draw, for the promotional label
         QVERIFY(m_program.platform.informationMessages.isEmpty());
@@ -128,7 +128,7 @@ private slots:
         QFETCH(double, r);
         QFETCH(QString, front);
         m_program.platform.randomDraws = {r};
-        QVERIFY(Startup(m_program.session()).run());
+        QVERIFY(Startup(m_program.platform, m_program.session()).run());
         QCOMPARE(FrontOffer(*ShownWindows<frmMain>().constFirst()), front);
     }
 
@@ -146,7 +146,7 @@ private slots:
             QStringLiteral("Settings/") + EncodeSetting(QStringLiteral("Duration")),
             EncodeSetting(FormatStoredDate(m_program.platform.currentDate, QLocale::system())));
         m_program.platform.currentDate = today;
-        QVERIFY(Startup(m_program.session()).run());
+        QVERIFY(Startup(m_program.platform, m_program.session()).run());
         QCOMPARE(m_program.platform.questions.size(), 1);
         QCOMPARE(m_program.platform.calls.count(QStringLiteral("writeSetting")), 1);
         QCOMPARE(ShownWindows<frmMain>().size(), 1);
