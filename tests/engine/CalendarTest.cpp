@@ -92,13 +92,5 @@ TEST(Calendar, SumThatOverflowsSixteenBitsThrowsBeforeWriting) {
     EXPECT_NO_THROW(CalculateWeekday(2011, "January", 32761, name));
 }
 
-TEST(Calendar, ClassesShareMonthCodesTwentyEightYearsApart) {
-    for (std::int16_t year = 1901; year + 28 <= 2050; ++year) {
-        for (const auto month : kMonthNames) {
-            ASSERT_EQ(MonthCode(year, month), MonthCode(static_cast<std::int16_t>(year + 28), month)) << year;
-        }
-    }
-}
-
 } // namespace
 } // namespace seraphel

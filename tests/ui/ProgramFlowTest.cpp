@@ -4,12 +4,12 @@
 #include "Catalogue.h"
 #include "FakePlatform.h"
 #include "FindFlow.h"
+#include "PageTriggers.h"
 #include "Pictures.h"
 #include "Session.h"
 #include "WindowTesting.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
-#include "modHelp.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -323,8 +323,8 @@ private slots:
         ClickAtCentreOf(fullBrand); // the same spot, now covered by the co-branding offer
         ClickAtCentreOf(fullBrand);
         QCOMPARE(m_program.platform.openedAddresses,
-                 (QStringList{WebPageAddress(WebPage::HomePage), WebPageAddress(WebPage::FullyBranded),
-                              WebPageAddress(WebPage::CoBrand), WebPageAddress(WebPage::CoBrand)}));
+                 (QStringList{test::ExpectedPageAddress("home-page"), test::ExpectedPageAddress("fully-branded"),
+                              test::ExpectedPageAddress("co-brand"), test::ExpectedPageAddress("co-brand")}));
     }
 };
 

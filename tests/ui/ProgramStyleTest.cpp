@@ -1,6 +1,5 @@
-// The program's style draws what Fusion draws: the menu bar's extension picture, which it
-// fetches only when drawn, every other standard picture straight from Fusion, and the
-// controls with the one shared palette of their colours.
+// The program's style draws what Fusion draws: the menu bar's extension pictures, which it
+// fetches only when drawn, and the controls with the one shared palette of their colours.
 #include "ProgramStyle.h"
 
 #include <QComboBox>
@@ -35,8 +34,6 @@ private slots:
         QTest::addColumn<QStyle::StandardPixmap>("which");
         QTest::newRow("menu bar extension") << QStyle::SP_ToolBarHorizontalExtensionButton;
         QTest::newRow("vertical extension") << QStyle::SP_ToolBarVerticalExtensionButton;
-        QTest::newRow("message box information") << QStyle::SP_MessageBoxInformation;
-        QTest::newRow("dialog save") << QStyle::SP_DialogSaveButton;
     }
 
     void standardPicturesAreFusions() {
