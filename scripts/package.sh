@@ -3,7 +3,9 @@
 # its control data and contents (dpkg-deb) and lintian; then installs it with apt-get, which
 # pulls its dependencies, validates the installed desktop entry and AppStream metainfo,
 # starts the installed program on a virtual screen until its main window shows, leaves it
-# through File > Exit, removes the package and checks that none of its files is left.
+# through File > Exit, starts it again under a headless Wayland compositor until its window
+# shows there with the desktop entry's app id, removes the package and checks that none of
+# its files is left.
 # Runs as root (CI) or with sudo; refuses to run while a seraphel package is installed.
 # Extra arguments go to the CMake configure step. The package stays in build-package/
 # (SERAPHEL_PACKAGE_BUILD_DIR).
@@ -36,12 +38,17 @@ is_installed() {
     dpkg-query -W -f='${Status}' seraphel 2>/dev/null | grep 'install ok installed' >/dev/null
 }
 
-# Whatever happens, the program ends, the package goes and the scratch home is removed.
+# Whatever happens, the program and the compositor end, the package goes and the scratch home
+# is removed.
 pid=""
+compositor=""
 installed=""
 cleanup() {
     if [ -n "$pid" ]; then
         kill "$pid" 2>/dev/null || true
+    fi
+    if [ -n "$compositor" ]; then
+        kill "$compositor" 2>/dev/null || true
     fi
     if [ -n "$installed" ]; then
         "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null || true
@@ -71,6 +78,8 @@ version="$(dpkg-deb -f "$deb" Version)"
 [ "$(dpkg-deb -f "$deb" Package)" = seraphel ] || fail "the package is not named seraphel"
 # dpkg-shlibdeps found the Qt libraries the program links.
 dpkg-deb -f "$deb" Depends | grep libqt6widgets6 >/dev/null || fail "the package does not depend on Qt's widget library"
+dpkg-deb -f "$deb" Recommends | grep qt6-wayland >/dev/null ||
+    fail "the package does not recommend qt6-wayland, without which Wayland desktops run it through XWayland"
 
 step "Contents"
 dpkg-deb --contents "$deb"
@@ -126,6 +135,59 @@ xdotool key --delay 40 alt+f x
 wait_for_exit "$pid"
 pid=""
 [ "$exit_status" = 0 ] || fail "the program ended with status $exit_status after File > Exit"
+
+# Succeeds once the client log (WAYLAND_DEBUG=client) shows a toplevel with the caption and the
+# app id whose surface has had a buffer attached and committed: the window is on screen.
+wayland_window_shown() {
+    awk -F '[(), ]+' -v caption="$caption" -v app_id="$app_id" '
+        $2 != "->" { next }
+        { split($3, call, "."); object = call[1]; request = call[2]; argument = substr($0, index($0, "(")) }
+        request == "get_xdg_surface" { surface_of[$6] = $7 }
+        request == "get_toplevel" { surface_of[$6] = surface_of[object] }
+        request == "set_title" { titled[surface_of[object]] = (argument == "(\"" caption "\")") }
+        request == "set_app_id" { named[surface_of[object]] = (argument == "(\"" app_id "\")") }
+        request == "attach" { attached[object] = ($4 != "nil") }
+        request == "commit" && attached[object] && titled[object] && named[object] { shown = 1; exit }
+        END { exit !shown }' "$wayland_log"
+}
+
+step "Starting the installed $program on Wayland (headless weston)"
+# A compositor of its own: its own socket in a runtime folder of its own, no X server, no
+# network. Without qt6-wayland, which setup.sh installs, the program would not start here.
+wayland_runtime="$scratch/wayland"
+mkdir -m 700 "$wayland_runtime"
+socket=seraphel-check
+XDG_RUNTIME_DIR="$wayland_runtime" weston --backend=headless-backend.so --socket="$socket" --no-config \
+    --log="$scratch/weston.log" &
+compositor=$!
+for _ in $(seq 100); do
+    [ -S "$wayland_runtime/$socket" ] && break
+    kill -0 "$compositor" 2>/dev/null || fail "weston ended at start: $(tail -n 5 "$scratch/weston.log")"
+    sleep 0.1
+done
+[ -S "$wayland_runtime/$socket" ] || fail "weston made no socket $socket within 10 seconds"
+wayland_log="$scratch/wayland-client.log"
+env -u DISPLAY XDG_RUNTIME_DIR="$wayland_runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
+    WAYLAND_DEBUG=client "$program" 2>"$wayland_log" &
+pid=$!
+for _ in $(seq 300); do
+    wayland_window_shown && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended on Wayland before its window showed: $(tail -n 5 "$wayland_log")"
+    sleep 0.1
+done
+if ! wayland_window_shown; then
+    given="$(sed -n 's/.*\.set_app_id("\(.*\)")$/\1/p' "$wayland_log" | tail -n 1)"
+    [ -z "$given" ] || [ "$given" = "$app_id" ] ||
+        fail "the program's Wayland window has the app id \"$given\", not the desktop entry's \"$app_id\""
+    fail "the installed program shows no window \"$caption\" with the app id \"$app_id\" on Wayland within 30 seconds"
+fi
+echo "window \"$caption\" shown on Wayland with the app id $app_id"
+kill "$pid"
+wait_for_exit "$pid" || fail "the program did not end when told to"
+pid=""
+kill "$compositor"
+wait_for_exit "$compositor" || fail "weston did not end when told to"
+compositor=""
 
 step "Removing the package"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel

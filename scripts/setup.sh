@@ -15,7 +15,7 @@ packages=(
     # fuzzing and sanitizers
     clang libclang-rt-dev
     # packaging checks
-    dpkg-dev file desktop-file-utils appstream lintian
+    dpkg-dev file desktop-file-utils appstream lintian weston qt6-wayland
     # handing web pages to the browser
     xdg-utils
 )

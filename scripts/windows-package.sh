@@ -4,9 +4,10 @@
 # every DLL a shipped file imports is shipped or part of Windows; installs silently into
 # Program Files\Seraphel, checks the Start-menu shortcut, starts the installed program on a
 # virtual screen until its main window shows (a screenshot is left in the build folder),
-# leaves it through File > Exit and uninstalls; then unpacks the archive in a folder of its
-# own and starts it from there. Extra arguments go to the CMake configure step. The packages
-# stay in build-windows-package/ (SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR).
+# leaves it through File > Exit and uninstalls, checking that nothing the installer made is
+# left in Program Files, the Start menu or the registry; then unpacks the archive in a folder
+# of its own and starts it from there. Extra arguments go to the CMake configure step. The
+# packages stay in build-windows-package/ (SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR:-$root/build-windows-package}"
@@ -103,7 +104,19 @@ start_and_exit() {
     pid=""
 }
 
+# The registry's keys and values under HKLM\Software and HKCU\Software, one a line, each
+# value after its key, sorted for comm.
+registry_entries() {
+    local root file="$scratch/registry.reg"
+    for root in 'HKLM\Software' 'HKCU\Software'; do
+        wine reg export "$root" "$(windows_path "$file")" /y >/dev/null
+        # reg writes UTF-16 with CRLF line ends.
+        iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | awk '/^\[/ { key = $0; print key; next } NF { print key " " $0 }'
+    done | LC_ALL=C sort
+}
+
 step "Installing silently"
+registry_entries >"$scratch/registry-before"
 wine "$installer" /S
 target="$WINEPREFIX/drive_c/Program Files/Seraphel"
 [ -f "$target/bin/seraphel.exe" ] || fail "the installer put no bin\\seraphel.exe into Program Files\\Seraphel"
@@ -117,13 +130,25 @@ start_and_exit "$target/bin/seraphel.exe" "$build/installed-main-window.png"
 
 step "Uninstalling"
 wine "$target/Uninstall.exe" /S
-# The uninstaller runs a copy of itself from the temporary folder and returns at once.
+# The uninstaller runs a copy of itself from the temporary folder and returns at once; the
+# Start-menu folder is the last thing it removes.
+menu_folder="$(dirname "$shortcut")"
 for _ in $(seq 150); do
-    [ -e "$target" ] || break
+    [ -e "$target" ] || [ -e "$menu_folder" ] || break
     sleep 0.2
 done
 [ -e "$target" ] && fail "Program Files\\Seraphel is left after uninstalling: $(find "$target")"
-[ -e "$shortcut" ] && fail "the Start-menu shortcut is left after uninstalling"
+[ -e "$menu_folder" ] && fail "the Start-menu folder is left after uninstalling: $(find "$menu_folder")"
+vendor="$(sed -n 's/^set(CPACK_PACKAGE_VENDOR "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
+[ -n "$vendor" ] || fail "CPackConfig.cmake names no vendor"
+wine reg query "HKLM\\Software\\$vendor" >/dev/null 2>&1 &&
+    fail "the key HKLM\\Software\\$vendor is left after uninstalling"
+# What is new in the registry since before installing, but for the program's own setting,
+# which stays as Windows programs keep theirs, and wine's own keys, where wine notes what it
+# did for the program and the shortcuts (system parameters, Linux menu entries).
+left="$(LC_ALL=C comm -13 "$scratch/registry-before" <(registry_entries) |
+    grep -v -e '^\[HKEY_CURRENT_USER\\Software\\seraphel[]\\]' -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' || true)"
+[ -z "$left" ] || fail "the registry keeps after uninstalling: $left"
 echo "removed"
 
 step "Starting the portable archive from a folder of its own"
