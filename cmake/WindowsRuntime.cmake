@@ -42,13 +42,7 @@ function(seraphel_install_windows_runtime destination)
         install(FILES "$<TARGET_FILE:Qt6::${_module}>" DESTINATION "${destination}")
     endforeach()
     install(FILES ${SERAPHEL_MINGW_RUNTIME_DLLS} DESTINATION "${destination}")
-    foreach(_plugin IN ITEMS
-            platforms:QWindowsIntegrationPlugin
-            styles:QWindowsVistaStylePlugin
-            imageformats:QJpegPlugin)
-        string(REPLACE ":" ";" _plugin "${_plugin}")
-        list(GET _plugin 0 _folder)
-        list(GET _plugin 1 _target)
-        install(FILES "$<TARGET_FILE:Qt6::${_target}>" DESTINATION "${destination}/${_folder}")
-    endforeach()
+    install(FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>" DESTINATION "${destination}/platforms")
+    install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION "${destination}/styles")
+    install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION "${destination}/imageformats")
 endfunction()

@@ -12,31 +12,15 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_PACKAGE_BUILD_DIR:-$root/build-package}"
+source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
 "$root/scripts/setup.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
 
-as_root=()
-if [ "$(id -u)" -ne 0 ]; then
-    as_root=(sudo)
-fi
-
-fail() {
-    echo "$0: $*" >&2
-    exit 1
-}
-
-step() {
-    printf '\n== %s\n' "$*"
-}
-
 # Pipes end in grep >/dev/null, not grep -q: grep -q may stop reading early, and under
 # pipefail the writer's broken pipe would fail the check.
-is_installed() {
-    dpkg-query -W -f='${Status}' seraphel 2>/dev/null | grep 'install ok installed' >/dev/null
-}
 
 # Whatever happens, the program and the compositor end, the package goes and the scratch home
 # is removed.
@@ -51,18 +35,19 @@ cleanup() {
         kill "$compositor" 2>/dev/null || true
     fi
     if [ -n "$installed" ]; then
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null || true
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null || true
     fi
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-if is_installed; then
+if package_installed seraphel; then
     fail "a seraphel package is installed already; remove it first (apt-get remove seraphel)"
 fi
 
 step "Building (Release) in $build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSERAPHEL_BUILD_TESTS=OFF -DSERAPHEL_BUILD_BENCHMARKS=OFF "$@"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSERAPHEL_BUILD_TESTS=OFF -DSERAPHEL_BUILD_BENCHMARKS=OFF \
+    "${ci_cmake_options[@]}" "$@"
 cmake --build "$build" -j "$(nproc)"
 
 step "Packaging"
@@ -108,9 +93,9 @@ step "Lintian (errors fail; warnings are shown)"
 lintian --fail-on error --display-info "$deb"
 
 step "Installing with apt-get"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
 installed=yes
-is_installed || fail "apt-get did not install the package"
+package_installed seraphel || fail "apt-get did not install the package"
 
 step "Validating the installed desktop entry and metainfo"
 desktop="/usr/share/applications/$app_id.desktop"
@@ -122,19 +107,13 @@ icon="$(sed -n 's/^Icon=//p' "$desktop")"
 
 step "Starting the installed $program"
 caption="Seraphel v$version"
-"$program" &
-pid=$!
-window="$(wait_for_window "$caption" "$pid")" || fail "the installed program shows no window \"$caption\""
+start_until_shown "$caption" "$program"
 echo "main window \"$caption\" shown"
 # Desktops on X11 match the window to its entry by this class.
 window_class="$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')"
 [ "$window_class" = "$(sed -n 's/^StartupWMClass=//p' "$desktop")" ] ||
     fail "the window's class \"$window_class\" is not the desktop entry's StartupWMClass"
-xdotool windowfocus --sync "$window"
-xdotool key --delay 40 alt+f x
-wait_for_exit "$pid"
-pid=""
-[ "$exit_status" = 0 ] || fail "the program ended with status $exit_status after File > Exit"
+leave_through_file_exit
 
 # Succeeds once the client log (WAYLAND_DEBUG=client) shows a toplevel with the caption and the
 # app id whose surface has had a buffer attached and committed: the window is on screen.
@@ -190,9 +169,9 @@ wait_for_exit "$compositor" || fail "weston did not end when told to"
 compositor=""
 
 step "Removing the package"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel
+as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel
 installed=""
-is_installed && fail "apt-get did not remove the package"
+package_installed seraphel && fail "apt-get did not remove the package"
 for path in "${paths[@]}"; do
     if [ -e "$path" ] && [ ! -d "$path" ]; then
         fail "$path is left after removal"

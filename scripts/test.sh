@@ -5,16 +5,11 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_BUILD_DIR:-$root/build}"
 
-# CI treats compiler warnings as errors.
-werror=()
-if [ -n "${CI:-}" ]; then
-    werror=(-DSERAPHEL_WERROR=ON)
-fi
+source "$root/scripts/lib/common.sh"
 
 "$root/scripts/setup.sh"
-# Tests and benchmarks on, whatever an earlier start.sh left in the build folder's cache.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSERAPHEL_BUILD_TESTS=ON \
-    -DSERAPHEL_BUILD_BENCHMARKS=ON "${werror[@]}" "$@"
+    -DSERAPHEL_BUILD_BENCHMARKS=ON "${ci_cmake_options[@]}" "$@"
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

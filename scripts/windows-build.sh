@@ -8,9 +8,8 @@ build="${SERAPHEL_WINDOWS_BUILD_DIR:-$root/build-windows}"
 # shellcheck source=scripts/lib/windows-env.sh
 source "$root/scripts/lib/windows-env.sh"
 
-windows_install_packages wine wine64 fonts-dejavu-core python3
+install_packages wine wine64 fonts-dejavu-core python3
 qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
-toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 
 # GoogleTest from Debian's source package, built with the same compiler.
 gtest_version="$(dpkg-query -W -f='${Version}' googletest)"
@@ -18,19 +17,15 @@ gtest="$SERAPHEL_WINDOWS_CACHE/googletest-$gtest_version"
 if [ ! -f "$gtest/.complete" ]; then
     rm -rf "$gtest" "$gtest-build"
     cmake -S /usr/src/googletest -B "$gtest-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$gtest" -DBUILD_GMOCK=OFF >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DCMAKE_INSTALL_PREFIX="$gtest" -DBUILD_GMOCK=OFF >/dev/null
     nice cmake --build "$gtest-build" --parallel "$(nproc)" >/dev/null
     cmake --install "$gtest-build" >/dev/null
     rm -rf "$gtest-build"
     touch "$gtest/.complete"
 fi
 
-werror=()
-if [ -n "${CI:-}" ]; then
-    werror=(-DSERAPHEL_WERROR=ON)
-fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_PREFIX_PATH="$qt;$gtest" -DQT_HOST_PATH=/usr -DSERAPHEL_BUILD_BENCHMARKS=OFF "${werror[@]}" "$@"
+set_windows_cmake_options "$qt" "$gtest"
+cmake -S "$root" -B "$build" "${windows_cmake_options[@]}" "$@"
 nice cmake --build "$build" --parallel "$(nproc)"
 
 # The wine prefix is made before the first test, which would otherwise wait for it.

@@ -14,7 +14,7 @@ build="${SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR:-$root/build-windows-package}"
 source "$root/scripts/lib/windows-env.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
-windows_install_packages wine wine64 nsis zip unzip xvfb xauth xdotool imagemagick
+install_packages wine wine64 nsis zip unzip xvfb xauth xdotool imagemagick
 qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
@@ -23,15 +23,6 @@ export WINEPREFIX="$scratch/wine"
 source "$root/scripts/windows/wine-env.sh"
 # wine starts programs far more slowly than Linux does.
 export SERAPHEL_WINDOW_WAIT=60
-
-fail() {
-    echo "$0: $*" >&2
-    exit 1
-}
-
-step() {
-    printf '\n== %s\n' "$*"
-}
 
 pid=""
 cleanup() {
@@ -44,9 +35,8 @@ cleanup() {
 trap cleanup EXIT
 
 step "Building (Release) in $build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
-    -DSERAPHEL_BUILD_TESTS=OFF -DSERAPHEL_BUILD_BENCHMARKS=OFF "$@"
+set_windows_cmake_options "$qt"
+cmake -S "$root" -B "$build" "${windows_cmake_options[@]}" -DSERAPHEL_BUILD_TESTS=OFF "$@"
 nice cmake --build "$build" --parallel "$(nproc)"
 
 step "Packaging"
@@ -90,18 +80,12 @@ echo "imports resolved"
 # Starts a seraphel.exe, waits for its main window, takes a screenshot, leaves it through
 # File > Exit and waits for it to end.
 start_and_exit() {
-    local program="$1" shot="$2" window
-    wine "$program" &
-    pid=$!
-    window="$(wait_for_window "Seraphel v$version" "$pid")" || fail "$program shows no window \"Seraphel v$version\""
+    local program="$1" shot="$2"
+    start_until_shown "Seraphel v$version" wine "$program"
     sleep 1
     import -window root "$shot"
     echo "main window shown; screenshot in $shot"
-    xdotool windowfocus --sync "$window"
-    xdotool key --delay 80 alt+f x
-    wait_for_exit "$pid" || fail "$program did not end after File > Exit"
-    [ "$exit_status" = 0 ] || fail "$program ended with status $exit_status after File > Exit"
-    pid=""
+    leave_through_file_exit
 }
 
 # The registry's keys and values under HKLM\Software and HKCU\Software, one a line, each

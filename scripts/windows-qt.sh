@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=scripts/lib/windows-env.sh
 source "$root/scripts/lib/windows-env.sh"
 
-windows_install_packages dpkg-dev cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools \
+install_packages dpkg-dev cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools \
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 
 options=(
@@ -19,7 +19,7 @@ options=(
     -no-feature-tabletevent -no-feature-vulkan
     -qt-freetype -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-doubleconversion
 )
-toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+toolchain="$windows_toolchain"
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
 key="$(printf '%s\n' "$version" "${options[@]}" | cat - "$toolchain" | sha256sum | cut -c1-12)"
 prefix="$SERAPHEL_WINDOWS_CACHE/qt-$version-$key"
@@ -35,7 +35,7 @@ rm -rf "$work" "$prefix"
 mkdir -p "$work"
 source_list=/etc/apt/sources.list.d/seraphel-qt-source.sources
 if [ ! -f "$source_list" ]; then
-    windows_as_root tee "$source_list" >/dev/null <<'SOURCES'
+    as_root tee "$source_list" >/dev/null <<'SOURCES'
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: bookworm bookworm-updates
@@ -48,7 +48,7 @@ Suites: bookworm-security
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
-    windows_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
 fi
 (cd "$work" && apt-get source -q --download-only "qt6-base=$version" >/dev/null &&
     dpkg-source -x --no-check ./*.dsc src >/dev/null)

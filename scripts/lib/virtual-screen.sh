@@ -1,5 +1,5 @@
 # Helpers for scripts that run Seraphel on a virtual X screen and drive it with xdotool.
-# Source this file; call run_on_virtual_screen "$0" "$@" first thing.
+# Source this file after common.sh; call run_on_virtual_screen "$0" "$@" first thing.
 
 # Runs the calling script again inside xvfb-run (a 1024 x 768 screen at 96 dpi), with a
 # fresh home folder so that the user's own settings and running instance stay out of it.
@@ -64,4 +64,24 @@ wait_for_exit() {
     done
     echo "process $pid did not end" >&2
     return 1
+}
+
+# Starts the command in the background until its window with this caption shows; sets pid
+# and window, and fails the script when no such window comes.
+start_until_shown() {
+    local caption="$1"
+    shift
+    "$@" &
+    pid=$!
+    window="$(wait_for_window "$caption" "$pid")" || fail "$* shows no window \"$caption\""
+}
+
+# Leaves the program started by start_until_shown through File > Exit and waits for it to end
+# with status 0.
+leave_through_file_exit() {
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 80 alt+f x
+    wait_for_exit "$pid" || fail "the program did not end after File > Exit"
+    [ "$exit_status" = 0 ] || fail "the program ended with status $exit_status after File > Exit"
+    pid=""
 }

@@ -1,28 +1,17 @@
-# Shared by the Windows scripts: where the Windows Qt and wine's prefix are kept, and how
-# missing Debian packages are installed.
+# Shared by the Windows scripts: where the Windows Qt and wine's prefix are kept, and the
+# CMake options of a cross build for Windows.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 SERAPHEL_WINDOWS_CACHE="${SERAPHEL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/seraphel-windows}"
 mkdir -p "$SERAPHEL_WINDOWS_CACHE"
 
-windows_as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    else
-        sudo "$@"
-    fi
-}
+windows_toolchain="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/cmake/mingw-w64-x86_64.cmake"
 
-# Installs the named Debian packages that are not installed yet.
-windows_install_packages() {
-    local missing=() package
-    for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$package")
-        fi
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}" >&2
-    windows_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q >&2
-    windows_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-        "${missing[@]}" >&2
+# Sets windows_cmake_options: a Release cross build against the Windows Qt in the given folder
+# (and any further prefixes, such as GoogleTest's), with CI's options.
+set_windows_cmake_options() {
+    local prefixes
+    prefixes="$(IFS=';'; echo "$*")"
+    windows_cmake_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain"
+        -DCMAKE_PREFIX_PATH="$prefixes" -DQT_HOST_PATH=/usr -DSERAPHEL_BUILD_BENCHMARKS=OFF "${ci_cmake_options[@]}")
 }

@@ -1,0 +1,45 @@
+# Shared by the project's scripts: running a command as root, installing missing Debian
+# packages, reporting steps and failures, and the CMake options every build of CI adds.
+# Source this file.
+
+# Runs the command as root: directly when the script already is, otherwise through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# Whether the Debian package is installed. The pipe ends in grep >/dev/null, not grep -q:
+# grep -q may stop reading early, and under pipefail the writer's broken pipe would count.
+package_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep 'install ok installed' >/dev/null
+}
+
+# Installs the named Debian packages that are not installed yet; says so on stderr.
+install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        package_installed "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}" >&2
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q >&2
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+}
+
+fail() {
+    echo "$0: $*" >&2
+    exit 1
+}
+
+step() {
+    printf '\n== %s\n' "$*"
+}
+
+# CI treats compiler warnings as errors: the CMake options every build adds there.
+ci_cmake_options=()
+if [ -n "${CI:-}" ]; then
+    ci_cmake_options=(-DSERAPHEL_WERROR=ON)
+fi
