@@ -219,7 +219,6 @@ private slots:
     void aPageRangeChosenInTheDialogIsNotHeededTo();
 
     void handlesLinksWhileShownModally();
-    void removesOnlyItsOwnLinkHandler();
 
 private:
     std::optional<QTemporaryDir> folder; // a fresh one for every test
@@ -572,19 +571,6 @@ void frmSaveTest::handlesLinksWhileShownModally() {
     QCOMPARE(report.platform.modalDialogs, QStringList{QStringLiteral("frmSave")});
     QCOMPARE(report.platform.openedAddresses, QStringList{QStringLiteral("http://www.angels.example")});
     QVERIFY2(ShownLinkCount(*report.box) == 0, "closing the window removes the link handling");
-}
-
-void frmSaveTest::removesOnlyItsOwnLinkHandler() {
-    auto closed = std::make_unique<Report>();
-    closed->show();
-    closed->window.close();
-    Report open(LinkReading());
-    open.show();
-    QCOMPARE(ShownLinkCount(*open.box), 1);
-    closed.reset(); // the closed window removed its handler when it closed, not again now
-    QCOMPARE(ShownLinkCount(*open.box), 1);
-    open.window.reject();
-    QCOMPARE(ShownLinkCount(*open.box), 0);
 }
 
 } // namespace seraphel
