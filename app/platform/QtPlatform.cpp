@@ -157,7 +157,7 @@ void QtPlatform::writeSetting(const QString& section, const QString& name, const
 
 bool QtPlatform::claimSingleInstance() {
     if (!m_instanceLock) {
-        m_instanceLock = std::make_unique<InstanceLock>(InstanceLockPath(ApplicationName()));
+        m_instanceLock = std::make_unique<InstanceLock>(ApplicationName());
     }
     return m_instanceLock->claim();
 }

@@ -1,20 +1,16 @@
-#include "InstanceLock.h"
+#include "InstanceLockFile.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <utility>
 
-#ifndef Q_OS_WIN
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace seraphel {
 namespace {
@@ -39,20 +35,6 @@ bool NamesAnInstance(const QLockFile& lock, const QString& path) {
 // How the removal of a damaged lock went. Contended: another start holds the lock or is taking
 // it over at this moment, and will run.
 enum class Removal { Done, Failed, Contended };
-
-#ifdef Q_OS_WIN
-
-// A holder keeps its lock open and lets nobody remove it: a lock that can be removed is
-// nobody's, whatever it says, and no other sign of a holder is needed.
-bool LockedByAProcess(const QString&) {
-    return false;
-}
-
-Removal RemoveDamagedLock(QLockFile& lock, const QString&) {
-    return lock.removeStaleLockFile() ? Removal::Done : Removal::Failed;
-}
-
-#else
 
 // The lock at path, opened without following a link or waiting on a pipe; -1 when it cannot be.
 int OpenLock(const QByteArray& path) {
@@ -106,24 +88,9 @@ Removal RemoveDamagedLock(const QLockFile& lock, const QString& path) {
     return removal;
 }
 
-#endif
-
 } // namespace
 
-QString InstanceLockPath(const QString& applicationName) {
-#ifdef Q_OS_WIN
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + applicationName;
-#else
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-#endif
-    return folder + QLatin1Char('/') + applicationName + QStringLiteral(".lock");
-}
-
-InstanceLock::InstanceLock(const QString& path)
+InstanceLockFile::InstanceLockFile(const QString& path)
     : m_path(path)
     , m_lock(path) {
     // A lock left by a killed process is detected as stale and taken over. Without an age
@@ -131,17 +98,15 @@ InstanceLock::InstanceLock(const QString& path)
     m_lock.setStaleLockTime(0);
 }
 
-bool InstanceLock::claim() {
+InstanceLockFile::Claim InstanceLockFile::claim() {
     if (m_lock.isLocked()) {
-        return true;
+        return Claim::Held;
     }
     // Only a regular file can be an instance's lock. Anything else there (a folder, or a pipe,
-    // whose reading would wait for ever) holds nobody: run without the claim.
+    // whose reading would wait for ever) holds nobody, and leaves no room for a lock.
     if (const QFileInfo existing(m_path); existing.exists() && !existing.isFile()) {
-        return true;
+        return Claim::Unusable;
     }
-    // The folder may be the program's own, which does not exist before its first start.
-    QDir().mkpath(QFileInfo(m_path).path());
     Attempt result = attempt();
     if (result == Attempt::Damaged) {
         if (m_beforeTakeover) {
@@ -150,23 +115,27 @@ bool InstanceLock::claim() {
         // After a removal that failed, what is at the lock's place now decides.
         result = RemoveDamagedLock(m_lock, m_path) == Removal::Contended ? Attempt::Refused : attempt();
     }
-    return result != Attempt::Refused;
+    if (result == Attempt::Held) {
+        return Claim::Held;
+    }
+    // Still damaged: a lock that could not be removed.
+    return result == Attempt::Refused ? Claim::Refused : Claim::Unusable;
 }
 
-bool InstanceLock::held() const {
+bool InstanceLockFile::held() const {
     return m_lock.isLocked();
 }
 
-void InstanceLock::setBeforeTakeover(std::function<void()> hook) {
+void InstanceLockFile::setBeforeTakeover(std::function<void()> hook) {
     m_beforeTakeover = std::move(hook);
 }
 
-InstanceLock::Attempt InstanceLock::attempt() {
+InstanceLockFile::Attempt InstanceLockFile::attempt() {
     if (m_lock.tryLock(0)) {
         return Attempt::Held;
     }
     if (m_lock.error() != QLockFile::LockFailedError) {
-        return Attempt::Unwritable; // no writable folder: run rather than refuse to start
+        return Attempt::Unwritable; // no writable folder
     }
     if (LockedByAProcess(m_path) || NamesAnInstance(m_lock, m_path)) {
         return Attempt::Refused;
