@@ -8,6 +8,7 @@
 # with wine's own window system on the virtual screen and the DLL folders on wine's path.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
@@ -29,11 +30,6 @@ if [[ "$program" == *.exe ]]; then
     export SERAPHEL_WINDOW_WAIT=60
 fi
 trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wineserver -k || true; rm -rf "$scratch"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 "${start[@]}" &
 first=$!
