@@ -4,8 +4,6 @@
 #include "Startup.h"
 #include "FakePlatform.h"
 #include "Session.h"
-#include "SettingCodec.h"
-#include "StoredDate.h"
 #include "WindowTesting.h"
 #include "frmMain.h"
 
@@ -130,26 +128,6 @@ private slots:
         m_program.platform.randomDraws = {r};
         QVERIFY(Startup(m_program.platform, m_program.session()).run());
         QCOMPARE(FrontOffer(*ShownWindows<frmMain>().constFirst()), front);
-    }
-
-    void aFarOffClockStillShowsTheMainWindow_data() {
-        QTest::addColumn<QDate>("today");
-        QTest::newRow("year 1") << QDate(1, 1, 1);
-        QTest::newRow("year 9999") << QDate(9999, 12, 31);
-        QTest::newRow("year 10000") << QDate(10000, 1, 1);
-    }
-
-    void aFarOffClockStillShowsTheMainWindow() {
-        QFETCH(QDate, today);
-        // The last reminder was on a sane clock; now it is far off, and the user answers No.
-        m_program.platform.settings.insert(
-            QStringLiteral("Settings/") + EncodeSetting(QStringLiteral("Duration")),
-            EncodeSetting(FormatStoredDate(m_program.platform.currentDate, QLocale::system())));
-        m_program.platform.currentDate = today;
-        QVERIFY(Startup(m_program.platform, m_program.session()).run());
-        QCOMPARE(m_program.platform.questions.size(), 1);
-        QCOMPARE(m_program.platform.calls.count(QStringLiteral("writeSetting")), 1);
-        QCOMPARE(ShownWindows<frmMain>().size(), 1);
     }
 
     void aDrawOfSevenChangesNothing() {
