@@ -1,9 +1,7 @@
 #include "Controls.h"
 
-#include "LinkLabel.h"
 #include "Theme.h"
 
-#include <QGroupBox>
 #include <QPalette>
 #include <QPushButton>
 
@@ -42,50 +40,22 @@ void SetUpLabel(QLabel& label, const QString& text, const QColor& colour) {
     SetTextColour(label, colour);
 }
 
-QLabel& AddLabel(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
-                 const QColor& colour) {
-    auto& label = Add<QLabel>(container, objectName, geometry);
-    SetUpLabel(label, text, colour);
-    return label;
-}
-
-QLabel& AddLabel(QWidget& container, const ControlSpec& spec, const QColor& colour) {
-    return AddLabel(container, spec.name, spec.geometry(), spec.text(), colour);
-}
-
-LinkLabel& AddLink(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
-                   const QColor& colour) {
-    auto& link = Add<LinkLabel>(container, objectName, geometry, text);
-    SetUpLabel(link, text, colour);
-    return link;
-}
-
 QFont Underlined(QFont font) {
     font.setUnderline(true);
     return font;
 }
 
-QGroupBox& AddFrame(QWidget& container, const ControlSpec& spec) {
-    return AddFrame(container, spec.name, spec.geometry(), spec.text());
-}
-
-QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption) {
-    auto& frame = Add<QGroupBox>(container, objectName, geometry);
-    frame.setTitle(caption);
-    SetTextColour(frame, theme::kCaptionText);
-    return frame;
-}
-
-QPushButton& AddButton(QWidget& container, const ControlSpec& spec) {
-    auto& button = Add<QPushButton>(container, spec);
-    button.setText(spec.text());
-    button.setAutoDefault(false); // the windows have no default button: Enter presses nothing
+void SetUpButton(QPushButton& button, const QString& caption) {
+    button.setText(caption);
+    button.setAutoDefault(false); // the windows' default button, if any, is the one they choose
     QFont font = button.font();
     font.setBold(true);
     button.setFont(font);
+}
+
+void PaintButtonFace(QPushButton& button) {
     SetRoles(button, {QPalette::Button}, theme::kButtonFace);
     SetRoles(button, {QPalette::ButtonText}, Qt::black);
-    return button;
 }
 
 void GrowToFitText(QWidget& widget) {

@@ -2,51 +2,60 @@
 // inside its container, named as in the window's design, and coloured from the theme.
 #pragma once
 
+#include "LinkLabel.h"
+#include "PromoTexts.h"
 #include "Theme.h"
 
+#include <QAction>
 #include <QColor>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <utility>
 
-class QGroupBox;
-class QPushButton;
-
-namespace seraphel {
-class LinkLabel;
-}
-
 namespace seraphel::controls {
 
-// One row of a window's design: the control's object name, its place in its container in
-// twips (left, top, width, height) and its caption. The table a row stands in says which
-// kind of control it is and which container holds it.
-struct ControlSpec {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-    const char* caption = "";
-
-    QRect geometry() const { return theme::TwipsRect(left, top, width, height); }
-    QString text() const { return QString::fromUtf8(caption); }
+// A control's place in its container in twips, as the window was designed. A place with no
+// width is a label sized to its text.
+struct TwipsBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
 };
 
-// A child of the container, with its object name and fixed geometry (logical pixels); any
-// further arguments go to the widget's constructor before its parent.
-template <typename Widget, typename... Arguments>
-Widget& Add(QWidget& container, const char* objectName, const QRect& geometry, Arguments&&... arguments) {
+// One row of a window's design: the control's object name, its place, its caption (& marks
+// the access key; "%1" in a link stands for the web site's host name) and the handler of the
+// owning window that a click runs. Menu items leave the place empty; a menu row without a
+// caption is a separator.
+template <typename Owner = QObject> struct Control {
+    const char* name;
+    TwipsBox place{};
+    const char* caption = "";
+    void (Owner::*onClick)() = nullptr;
+
+    QRect geometry() const { return theme::TwipsRect(place.left, place.top, place.width, place.height); }
+    QString text() const { return QString::fromUtf8(caption); }
+    // The row at another place: for a part that each window lays out its own way.
+    constexpr Control at(TwipsBox other) const {
+        Control moved = *this;
+        moved.place = other;
+        return moved;
+    }
+};
+
+// A child of the container with the row's object name and place; any further arguments go
+// to the widget's constructor before its parent.
+template <typename Widget, typename Owner, typename... Arguments>
+Widget& Add(QWidget& container, const Control<Owner>& row, Arguments&&... arguments) {
     auto* widget = new Widget(std::forward<Arguments>(arguments)..., &container);
-    widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setGeometry(geometry);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(row.geometry());
     return *widget;
-}
-template <typename Widget> Widget& Add(QWidget& container, const ControlSpec& spec) {
-    return Add<Widget>(container, spec.name, spec.geometry());
 }
 
 // Sets every text role of the widget's palette, so labels, inputs and group titles agree.
@@ -57,20 +66,63 @@ void SetBackground(QWidget& widget, const QColor& colour);
 // Shows the text as plain text (& shows as itself), top-left aligned, in the colour.
 void SetUpLabel(QLabel& label, const QString& text, const QColor& colour);
 
-QLabel& AddLabel(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
-                 const QColor& colour);
-QLabel& AddLabel(QWidget& container, const ControlSpec& spec, const QColor& colour);
-// A frame with an etched border and an optional caption in white.
-QGroupBox& AddFrame(QWidget& container, const char* objectName, const QRect& geometry, const QString& caption = {});
-QGroupBox& AddFrame(QWidget& container, const ControlSpec& spec);
-// A command button with the grey face and bold caption; & marks the access key.
-QPushButton& AddButton(QWidget& container, const ControlSpec& spec);
-// A label that opens something when clicked (LinkLabel), showing the text as plain text,
-// top-left aligned, in the colour.
-LinkLabel& AddLink(QWidget& container, const char* objectName, const QRect& geometry, const QString& text,
-                   const QColor& colour);
+// A label showing the row's caption; one without a width takes the size of its text.
+template <typename Owner> QLabel& AddLabel(QWidget& container, const Control<Owner>& row, const QColor& colour) {
+    auto& label = Add<QLabel>(container, row);
+    SetUpLabel(label, row.text(), colour);
+    if (row.place.width == 0) {
+        label.adjustSize();
+    }
+    return label;
+}
+
+// A frame with an etched border and the row's caption in white.
+template <typename Owner> QGroupBox& AddFrame(QWidget& container, const Control<Owner>& row) {
+    auto& frame = Add<QGroupBox>(container, row);
+    frame.setTitle(row.text());
+    SetTextColour(frame, theme::kCaptionText);
+    return frame;
+}
+
+// Shows the caption (& marks the access key) in the button's font made bold; the button is
+// never pressed by Enter on its own.
+void SetUpButton(QPushButton& button, const QString& caption);
+// A command button with the row's caption in bold, pressing the row's handler.
+template <typename Owner> QPushButton& AddButton(QWidget& container, const Control<Owner>& row, Owner& owner) {
+    auto& button = Add<QPushButton>(container, row);
+    SetUpButton(button, row.text());
+    QObject::connect(&button, &QPushButton::clicked, &owner, row.onClick);
+    return button;
+}
+// The grey face with black text of the main windows' buttons.
+void PaintButtonFace(QPushButton& button);
+
+// A label (LinkLabel) that runs the row's handler when clicked, showing the text, by default
+// the row's caption naming the web site, as plain text, top-left aligned, in the colour.
+template <typename Owner>
+LinkLabel& AddLink(QWidget& container, const Control<Owner>& row, Owner& owner, const QColor& colour,
+                   const QString& text) {
+    auto& link = Add<LinkLabel>(container, row, text);
+    SetUpLabel(link, text, colour);
+    QObject::connect(&link, &LinkLabel::clicked, &owner, row.onClick);
+    return link;
+}
+template <typename Owner>
+LinkLabel& AddLink(QWidget& container, const Control<Owner>& row, Owner& owner, const QColor& colour) {
+    return AddLink(container, row, owner, colour, texts::NamingWebSite(row.caption));
+}
 // The font with an underline, as the windows' web-site links are drawn.
 QFont Underlined(QFont font);
+
+// The row's menu item, or a separator, at the end of the menu or menu bar.
+template <typename Menu, typename Owner> QAction& AddMenuItem(Menu& menu, const Control<Owner>& row, Owner& owner) {
+    QAction* item = *row.caption != 0 ? menu.addAction(row.text()) : menu.addSeparator();
+    item->setObjectName(QString::fromLatin1(row.name));
+    if (row.onClick != nullptr) {
+        QObject::connect(item, &QAction::triggered, &owner, row.onClick);
+    }
+    return *item;
+}
 
 // Widens a one-line control to the right until its caption fits, when the font runs wider
 // than the design's; a control that already fits keeps its designed width.

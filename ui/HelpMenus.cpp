@@ -1,5 +1,6 @@
 #include "HelpMenus.h"
 
+#include "Controls.h"
 #include "Platform.h"
 #include "frmAbout.h"
 #include "modHelp.h"
@@ -11,38 +12,26 @@
 namespace seraphel {
 namespace {
 
-using Handler = void (HelpMenus::*)();
-// One entry per window: the main window's, then the result window's.
-using PerWindow = std::array<const char*, 2>;
+using Row = controls::Control<HelpMenus>;
 
-constexpr PerWindow Both(const char* text) {
-    return {text, text};
-}
-
-enum class Place { HelpMenu, MenuBar, HiddenOnMenuBar };
-
-struct MenuItem {
-    Place place;
-    PerWindow objectName;
-    PerWindow caption; // no caption: a separator
-    Handler handler;
+// What differs between the two windows' Help menus, the main window's first: the separators'
+// names and the place of the update item's access key.
+struct WindowHelpItems {
+    const char* firstSeparator;
+    const char* updateCaption;
+    const char* secondSeparator;
 };
-
-// In menu order, after the Help menu itself.
-constexpr std::array<MenuItem, 8> kItems{{
-    {Place::HelpMenu, Both("mnuOnline"), Both("&Online Help"), &HelpMenus::mnuOnline_Click},
-    {Place::HelpMenu, Both("mnuVisit"), Both("&Visit Us Online"), &HelpMenus::mnuVisit_Click},
-    {Place::HelpMenu, {"mnuHelp1", "mnuFileSep1"}, Both(nullptr), nullptr},
-    {Place::HelpMenu,
-     Both("mnuUpdate"),
-     {"Check for Software &Update", "&Check for Software Update"},
-     &HelpMenus::mnuUpdate_Click},
-    {Place::HelpMenu, {"mnuHelp2", "mnuFileSep2"}, Both(nullptr), nullptr},
-    {Place::HelpMenu, Both("mnuAbout"), Both("&About Software"), &HelpMenus::mnuAbout_Click},
-    {Place::MenuBar, Both("mnuDonate"), Both("&Donate"), &HelpMenus::mnuDonate_Click},
-    // Nothing ever makes this item visible; its handler works all the same.
-    {Place::HiddenOnMenuBar, Both("mkmoney"), Both("Make Money &Online"), &HelpMenus::mkmoney_Click},
+constexpr std::array<WindowHelpItems, 2> kWindowHelpItems{{
+    {"mnuHelp1", "Check for Software &Update", "mnuHelp2"},
+    {"mnuFileSep1", "&Check for Software Update", "mnuFileSep2"},
 }};
+
+constexpr Row kOnline{"mnuOnline", {}, "&Online Help", &HelpMenus::mnuOnline_Click};
+constexpr Row kVisit{"mnuVisit", {}, "&Visit Us Online", &HelpMenus::mnuVisit_Click};
+constexpr Row kAbout{"mnuAbout", {}, "&About Software", &HelpMenus::mnuAbout_Click};
+// On the menu bar, after the Help menu.
+constexpr Row kDonate{"mnuDonate", {}, "&Donate", &HelpMenus::mnuDonate_Click};
+constexpr Row kMakeMoney{"mkmoney", {}, "Make Money &Online", &HelpMenus::mkmoney_Click};
 
 } // namespace
 
@@ -50,25 +39,17 @@ HelpMenus::HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVarian
     : QObject(&window)
     , m_services(services)
     , m_window(window) {
-    const auto column = static_cast<std::size_t>(variant);
-    QMenu* help = menuBar.addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    for (const MenuItem& item : kItems) {
-        const char* caption = item.caption[column];
-        QAction* action = nullptr;
-        if (item.place != Place::HelpMenu) {
-            action = menuBar.addAction(QString::fromLatin1(caption));
-        } else if (caption != nullptr) {
-            action = help->addAction(QString::fromLatin1(caption));
-        } else {
-            action = help->addSeparator();
-        }
-        action->setObjectName(QString::fromLatin1(item.objectName[column]));
-        action->setVisible(item.place != Place::HiddenOnMenuBar);
-        if (item.handler != nullptr) {
-            connect(action, &QAction::triggered, this, item.handler);
-        }
+    const WindowHelpItems& own = kWindowHelpItems.at(static_cast<std::size_t>(variant));
+    QMenu& help = *menuBar.addMenu(QStringLiteral("&Help"));
+    help.setObjectName(QStringLiteral("mnuHelp"));
+    for (const Row& item :
+         {kOnline, kVisit, Row{own.firstSeparator},
+          Row{"mnuUpdate", {}, own.updateCaption, &HelpMenus::mnuUpdate_Click}, Row{own.secondSeparator}, kAbout}) {
+        controls::AddMenuItem(help, item, *this);
     }
+    controls::AddMenuItem(menuBar, kDonate, *this);
+    // Nothing ever makes this item visible; its handler works all the same.
+    controls::AddMenuItem(menuBar, kMakeMoney, *this).setVisible(false);
 }
 
 void HelpMenus::mnuOnline_Click() {

@@ -10,34 +10,38 @@
 namespace seraphel {
 namespace {
 
+using Row = controls::Control<PromoBands>;
+
 // The design's "&&" is a label's escaped ampersand; these labels show plain text.
-const char kCobrandText[] =
+constexpr char kCobrandText[] =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link "
     "here. See \"Help\" for details.Click Here for more info on co-branding.";
-// Label61's invitation to the discussion board, naming the web site.
-const char kBannerText[] = "Share your readings on our discussion board. Visit %1";
 
-QGroupBox& AddBand(QWidget& container, const char* objectName, const QRect& geometry) {
-    auto& band = controls::AddFrame(container, objectName, geometry);
+// Each window gives the places: see PromoBandLayout.
+constexpr Row kTopBand{"Frame4"};
+constexpr Row kBanner{
+    "Label61", {}, "Share your readings on our discussion board. Visit %1", &PromoBands::Label61_Click};
+constexpr Row kBottomBand{"Frame5"};
+constexpr Row kCobrand{"lblCobrand", {}, kCobrandText, &PromoBands::lblCobrand_Click};
+constexpr Row kFullBrand{"lblFullBrand", {}, "", &PromoBands::lblFullBrand_Click};
+
+QGroupBox& AddBand(QWidget& container, const Row& row) {
+    auto& band = controls::AddFrame(container, row);
     controls::SetBackground(band, theme::kBandBackground);
     return band;
 }
 
-LinkLabel& AddPromotion(QGroupBox& band, const char* objectName, QRect geometry, const QString& text,
-                        const QColor& colour, Qt::Alignment alignment) {
-    // The band cuts off whatever of the label lies outside it: fit the text to what is seen.
-    geometry = geometry.intersected(QRect(QPoint(0, 0), band.size()));
-    auto& label = controls::AddLink(band, objectName, geometry, text, colour);
+// The band cuts off whatever of the label lies outside it: the text is fitted to what is seen.
+LinkLabel& FitIntoBand(LinkLabel& label, Qt::Alignment alignment) {
+    label.setGeometry(label.geometry().intersected(label.parentWidget()->rect()));
     label.setAlignment(alignment | Qt::AlignTop);
     controls::ShrinkFontToFit(label);
     return label;
 }
 
 // The two offers lie on one another; each hides the one behind it.
-LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayout& layout, const QString& text) {
-    auto& offer =
-        AddPromotion(band, objectName, layout.brandLabels, text, theme::kPromotionText, layout.brandAlignment);
-    controls::SetBackground(offer, theme::kBandBackground);
+LinkLabel& AddOffer(LinkLabel& offer, const PromoBandLayout& layout) {
+    controls::SetBackground(FitIntoBand(offer, layout.offerAlignment), theme::kBandBackground);
     return offer;
 }
 
@@ -46,19 +50,16 @@ LinkLabel& AddOffer(QGroupBox& band, const char* objectName, const PromoBandLayo
 PromoBands::PromoBands(QWidget& client, WindowServices& services, const PromoBandLayout& layout)
     : QObject(&client)
     , m_services(services) {
-    auto& topBand = AddBand(client, "Frame4", layout.topBand);
-    auto& banner = AddPromotion(topBand, "Label61", layout.banner, texts::NamingWebSite(kBannerText),
-                                theme::kCaptionText, Qt::AlignHCenter);
-    m_bottomBand = &AddBand(client, "Frame5", layout.bottomBand);
-    m_lblCobrand = &AddOffer(*m_bottomBand, "lblCobrand", layout, QString::fromUtf8(kCobrandText));
+    auto& topBand = AddBand(client, kTopBand.at(layout.topBand));
+    FitIntoBand(controls::AddLink(topBand, kBanner.at(layout.banner), *this, theme::kCaptionText), Qt::AlignHCenter);
+    m_bottomBand = &AddBand(client, kBottomBand.at(layout.bottomBand));
+    m_lblCobrand =
+        &AddOffer(controls::AddLink(*m_bottomBand, kCobrand.at(layout.offers), *this, theme::kPromotionText), layout);
     // Created last, so it lies in front until start-up draws which one to show.
-    m_lblFullBrand = &AddOffer(*m_bottomBand, "lblFullBrand", layout, texts::FullBrandOffer());
-
-    connect(&banner, &LinkLabel::clicked, this, &PromoBands::Label61_Click);
-    connect(m_lblCobrand, &LinkLabel::clicked, this, &PromoBands::lblCobrand_Click);
-    connect(m_lblFullBrand, &LinkLabel::clicked, this, &PromoBands::lblFullBrand_Click);
+    m_lblFullBrand = &AddOffer(controls::AddLink(*m_bottomBand, kFullBrand.at(layout.offers), *this,
+                                                 theme::kPromotionText, texts::FullBrandOffer()),
+                               layout);
 }
-
 void PromoBands::bringToFront(PromoOffer offer) const {
     (offer == PromoOffer::Cobrand ? m_lblCobrand : m_lblFullBrand)->raise();
 }

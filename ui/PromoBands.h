@@ -4,8 +4,9 @@
 // the one in front is seen and receives a click. Each label opens its page of the web site.
 #pragma once
 
+#include "Controls.h"
+
 #include <QObject>
-#include <QRect>
 
 class QGroupBox;
 class QWidget;
@@ -18,13 +19,13 @@ class WindowServices;
 // The two offers of the bottom band, of which one may be brought in front of the other.
 enum class PromoOffer { Cobrand, FullBrand };
 
-// Where the window puts the bands and labels, in logical pixels, each relative to its container.
+// Where the window puts the bands and labels, each in its container.
 struct PromoBandLayout {
-    QRect topBand;     // Frame4, in the window
-    QRect banner;      // Label61, in Frame4
-    QRect bottomBand;  // Frame5, in the window
-    QRect brandLabels; // lblCobrand and lblFullBrand, in Frame5
-    Qt::Alignment brandAlignment;
+    controls::TwipsBox topBand;    // Frame4, in the window
+    controls::TwipsBox banner;     // Label61, in Frame4
+    controls::TwipsBox bottomBand; // Frame5, in the window
+    controls::TwipsBox offers;     // lblCobrand and lblFullBrand, one on the other in Frame5
+    Qt::Alignment offerAlignment;
 };
 
 class PromoBands final : public QObject {

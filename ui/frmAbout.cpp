@@ -2,14 +2,12 @@
 
 #include "BuildInfo.h"
 #include "Controls.h"
-#include "LinkLabel.h"
 #include "PromoTexts.h"
 #include "Theme.h"
 #include "modHelp.h"
 
 #include <QFrame>
 #include <QIcon>
-#include <QPushButton>
 
 #include <algorithm>
 #include <array>
@@ -24,35 +22,30 @@ constexpr char kDescription[] =
     "your personal details, Seraphel generates a complete reading that you can read on the screen, save or print. "
     "May the wisdom of your guardian angels bring you comfort, guidance and joy.";
 
-// Positions and sizes are in twips, as the box was designed.
-constexpr int kClientWidth = 6495;
+using Row = controls::Control<frmAbout>;
+
+constexpr int kClientWidth = 6495; // twips
 constexpr int kClientHeight = 4080;
-constexpr controls::ControlSpec kIcon{"picIcon", 240, 90, 480, 480};
+constexpr Row kIcon{"picIcon", {240, 90, 480, 480}};
 // Under the icon and the title, above the paragraph.
-constexpr controls::ControlSpec kSeparator{"Line2", 120, 615, 6255, 30};
-constexpr controls::ControlSpec kOkButton{"cmdOK", 5040, 3600, 1260, 345, "&OK"};
+constexpr Row kSeparator{"Line2", {120, 615, 6255, 30}};
+constexpr Row kOkButton{"cmdOK", {5040, 3600, 1260, 345}, "&OK", &frmAbout::cmdOK_Click};
 
 struct TextLabel {
-    controls::ControlSpec spec;
+    Row row;
     qreal pointSize;
     bool bold;
 };
 
 constexpr std::array<TextLabel, 3> kTextLabels{{
-    {{"Label2", 960, 270, 2715, 240, build::kWindowCaption}, 9.75, true},
-    {{"Label1", 120, 690, 6345, 1575, kDescription}, 8.25, false},
-    {{"Label3", 150, 2535, 6165, 675, texts::kHomeBusinessOffer}, 8.25, true},
+    {{"Label2", {960, 270, 2715, 240}, build::kWindowCaption}, 9.75, true},
+    {{"Label1", {120, 690, 6345, 1575}, kDescription}, 8.25, false},
+    {{"Label3", {150, 2535, 6165, 675}, texts::kHomeBusinessOffer}, 8.25, true},
 }};
 
-// "%1" in a caption stands for the web site's host name.
-struct Link {
-    controls::ControlSpec spec;
-    void (frmAbout::*handler)();
-};
-
-constexpr std::array<Link, 2> kLinks{{
-    {{"lblHomePage", 2400, 2303, 4050, 195, "Click here to visit %1"}, &frmAbout::lblHomePage_Click},
-    {{"lblCobrand", 4080, 3240, 2355, 195, texts::kMoreDetails}, &frmAbout::lblCobrand_Click},
+constexpr std::array<Row, 2> kLinks{{
+    {"lblHomePage", {2400, 2303, 4050, 195}, "Click here to visit %1", &frmAbout::lblHomePage_Click},
+    {"lblCobrand", {4080, 3240, 2355, 195}, texts::kMoreDetails, &frmAbout::lblCobrand_Click},
 }};
 
 constexpr std::array<const char*, 2> kIconFiles{{":/icons/seraphel-32.png", ":/icons/seraphel-64.png"}};
@@ -83,9 +76,9 @@ void AddSeparator(QWidget& box) {
 }
 
 void AddTextLabels(QWidget& box) {
-    for (const auto& [spec, pointSize, bold] : kTextLabels) {
-        auto& label = controls::Add<QLabel>(box, spec);
-        label.setText(spec.text());
+    for (const auto& [row, pointSize, bold] : kTextLabels) {
+        auto& label = controls::Add<QLabel>(box, row);
+        label.setText(row.text());
         label.setFont(theme::VerdanaFont(pointSize, bold));
         label.setWordWrap(true);
         label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -106,22 +99,19 @@ frmAbout::frmAbout(WindowServices& services, QWidget* parent)
     AddIcon(*this);
     AddTextLabels(*this);
     AddSeparator(*this);
-    for (const auto& [spec, handler] : kLinks) {
-        auto& link =
-            controls::AddLink(*this, spec.name, spec.geometry(), texts::NamingWebSite(spec.caption), theme::kValueText);
+    for (const Row& row : kLinks) {
+        auto& link = controls::AddLink(*this, row, *this, theme::kValueText);
         link.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         link.setFont(controls::Underlined(theme::VerdanaFont(8.25)));
         // Where designed, but no wider than its text, so that only the text is clickable.
         link.resize(std::min(link.width(), link.sizeHint().width()), link.height());
-        connect(&link, &LinkLabel::clicked, this, handler);
     }
 
-    auto& ok = controls::Add<QPushButton>(*this, kOkButton);
-    ok.setText(kOkButton.text());
+    auto& ok = controls::AddButton(*this, kOkButton, *this);
     ok.setFont(theme::VerdanaFont(8.25, true));
     // Enter presses OK as the default button; Esc rejects the box, which closes it the same way.
+    ok.setAutoDefault(true);
     ok.setDefault(true);
-    connect(&ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 
 void frmAbout::cmdOK_Click() {

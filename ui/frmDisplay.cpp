@@ -23,72 +23,118 @@
 namespace seraphel {
 namespace {
 
-using theme::Twips;
-using theme::TwipsRect;
+using Row = controls::Control<frmDisplay>;
+using controls::TwipsBox;
 
-const QSize kClientSize{Twips(6510), Twips(5145)};
-const QRect kPageFrame = TwipsRect(120, 360, 6255, 2895); // measured from the tab control's corner, tabs included
+const QSize kClientSize{theme::Twips(6510), theme::Twips(5145)};
+constexpr Row kTabs{"SSTab1", {0, 675, 6495, 3360}};
+// Measured from the tab control's corner, tabs included.
+constexpr TwipsBox kPageFrame{120, 360, 6255, 2895};
+// In each page's frame.
 constexpr int kHeadingTop = 180;
 constexpr int kValueTop = 500;
+constexpr TwipsBox kDescriptionHeadingPlace{180, 840};
+constexpr TwipsBox kDescriptionPlace{180, 1080, 4575, 1725};
+constexpr TwipsBox kPicturePlace{4920, 1080, 1125, 1725};
+const char kDescriptionHeading[] = "Description Of Your Guardian Angel";
 
-// Every value control shows the reading field of its name and gives the report field of its name.
-struct ValueSpec {
-    const char* headingName;
-    const char* heading;
-    int headingLeft; // twips
-    const char* valueName;
-    int valueLeft; // twips
+// A value of the reading under its heading: the value shows the reading's field and gives
+// the report's field; until then it shows that no reading was made.
+struct ValueRow {
+    Row heading;
+    Row value;
     std::string AngelReading::*reading;
     QString ReportFields::*report;
 };
 
-struct PageSpec {
-    const char* caption;
-    const char* frameName;
-    std::span<const ValueSpec> values;
-    const char* descriptionHeadingName;
-    const char* descriptionName;
+struct PageRow {
+    const char* tab;
+    Row frame;
+    std::span<const ValueRow> values;
+    Row descriptionHeading;
+    Row description;
     std::string AngelReading::*descriptionReading;
     QString ReportFields::*descriptionReport;
-    const char* pictureName;
-    PictureIndex AngelReading::*picture;
+    Row picture;
+    PictureIndex AngelReading::*pictureReading;
 };
 
-constexpr std::array<ValueSpec, 2> kDayOfBirthValues{{
-    {"Label2", "Name Of Angel", 960, "lblDobAngel", 1440, &AngelReading::lblDobAngel, &ReportFields::lblDobAngel},
-    {"Label1", "Color", 4440, "lblDobColor", 4455, &AngelReading::lblDobColor, &ReportFields::lblDobColor},
+constexpr std::array<ValueRow, 2> kDayOfBirthValues{{
+    {.heading = {"Label2", {960, kHeadingTop}, "Name Of Angel"},
+     .value = {"lblDobAngel", {1440, kValueTop}},
+     .reading = &AngelReading::lblDobAngel,
+     .report = &ReportFields::lblDobAngel},
+    {.heading = {"Label1", {4440, kHeadingTop}, "Color"},
+     .value = {"lblDobColor", {4455, kValueTop}},
+     .reading = &AngelReading::lblDobColor,
+     .report = &ReportFields::lblDobColor},
 }};
-constexpr std::array<ValueSpec, 1> kMonthOfBirthValues{{
-    {"Label3", "Name Of Angel", 2527, "lblMonthOfBirthAngel", 3000, &AngelReading::lblMonthOfBirthAngel,
-     &ReportFields::lblMonthOfBirthAngel},
+constexpr std::array<ValueRow, 1> kMonthOfBirthValues{{
+    {.heading = {"Label3", {2527, kHeadingTop}, "Name Of Angel"},
+     .value = {"lblMonthOfBirthAngel", {3000, kValueTop}},
+     .reading = &AngelReading::lblMonthOfBirthAngel,
+     .report = &ReportFields::lblMonthOfBirthAngel},
 }};
-constexpr std::array<ValueSpec, 3> kSunSignValues{{
-    {"Label4", "Your Sun Sign", 360, "lblSunSignName", 795, &AngelReading::lblSunSignName,
-     &ReportFields::lblSunSignName},
-    {"Label5", "Name Of Angel", 2595, "lblSunSignAngel", 3075, &AngelReading::lblSunSignAngel,
-     &ReportFields::lblSunSignAngel},
-    {"Label6", "Element", 4920, "lblSunSignElement", 5070, &AngelReading::lblSunSignElement,
-     &ReportFields::lblSunSignElement},
+constexpr std::array<ValueRow, 3> kSunSignValues{{
+    {.heading = {"Label4", {360, kHeadingTop}, "Your Sun Sign"},
+     .value = {"lblSunSignName", {795, kValueTop}},
+     .reading = &AngelReading::lblSunSignName,
+     .report = &ReportFields::lblSunSignName},
+    {.heading = {"Label5", {2595, kHeadingTop}, "Name Of Angel"},
+     .value = {"lblSunSignAngel", {3075, kValueTop}},
+     .reading = &AngelReading::lblSunSignAngel,
+     .report = &ReportFields::lblSunSignAngel},
+    {.heading = {"Label6", {4920, kHeadingTop}, "Element"},
+     .value = {"lblSunSignElement", {5070, kValueTop}},
+     .reading = &AngelReading::lblSunSignElement,
+     .report = &ReportFields::lblSunSignElement},
 }};
 
-constexpr std::array<PageSpec, 3> kPages{{
-    {"By Day Of Birth", "Frame1", kDayOfBirthValues, "Label9", "txtDOBAngelDescription",
-     &AngelReading::txtDOBAngelDescription, &ReportFields::txtDOBAngelDescription, "picByDayOfBirth",
-     &AngelReading::picByDayOfBirth},
-    {"By Month Of Birth", "Frame2", kMonthOfBirthValues, "Label8", "txtAngelDescByMonthOfBirth",
-     &AngelReading::txtAngelDescByMonthOfBirth, &ReportFields::txtAngelDescByMonthOfBirth, "picByMonthOfBirth",
-     &AngelReading::picByMonthOfBirth},
-    {"By Sun Sign", "Frame3", kSunSignValues, "Label7", "txtAngelDescriptionBySunSign",
-     &AngelReading::txtAngelDescriptionBySunSign, &ReportFields::txtAngelDescriptionBySunSign, "picBySunSign",
-     &AngelReading::picBySunSign},
+constexpr std::array<PageRow, 3> kPages{{
+    {.tab = "By Day Of Birth",
+     .frame = {"Frame1", kPageFrame},
+     .values = kDayOfBirthValues,
+     .descriptionHeading = {"Label9", kDescriptionHeadingPlace, kDescriptionHeading},
+     .description = {"txtDOBAngelDescription", kDescriptionPlace},
+     .descriptionReading = &AngelReading::txtDOBAngelDescription,
+     .descriptionReport = &ReportFields::txtDOBAngelDescription,
+     .picture = {"picByDayOfBirth", kPicturePlace},
+     .pictureReading = &AngelReading::picByDayOfBirth},
+    {.tab = "By Month Of Birth",
+     .frame = {"Frame2", kPageFrame},
+     .values = kMonthOfBirthValues,
+     .descriptionHeading = {"Label8", kDescriptionHeadingPlace, kDescriptionHeading},
+     .description = {"txtAngelDescByMonthOfBirth", kDescriptionPlace},
+     .descriptionReading = &AngelReading::txtAngelDescByMonthOfBirth,
+     .descriptionReport = &ReportFields::txtAngelDescByMonthOfBirth,
+     .picture = {"picByMonthOfBirth", kPicturePlace},
+     .pictureReading = &AngelReading::picByMonthOfBirth},
+    {.tab = "By Sun Sign",
+     .frame = {"Frame3", kPageFrame},
+     .values = kSunSignValues,
+     .descriptionHeading = {"Label7", kDescriptionHeadingPlace, kDescriptionHeading},
+     .description = {"txtAngelDescriptionBySunSign", kDescriptionPlace},
+     .descriptionReading = &AngelReading::txtAngelDescriptionBySunSign,
+     .descriptionReport = &ReportFields::txtAngelDescriptionBySunSign,
+     .picture = {"picBySunSign", kPicturePlace},
+     .pictureReading = &AngelReading::picBySunSign},
 }};
 
-const char kDescriptionHeading[] = "Description Of Your Guardian Angel";
-
-constexpr std::array<controls::ControlSpec, 2> kButtons{{
-    {"cmdFindGurdianAngel", 5400, 200, 975, 375, "&Back"},
-    {"cmdPrint", 5400, 640, 975, 375, "&Print"},
+// On the bottom band.
+constexpr std::array<Row, 2> kButtons{{
+    {"cmdFindGurdianAngel", {5400, 200, 975, 375}, "&Back", &frmDisplay::cmdFindGurdianAngel_Click},
+    {"cmdPrint", {5400, 640, 975, 375}, "&Print", &frmDisplay::cmdPrint_Click},
 }};
+constexpr std::array<Row, 3> kFileMenu{{
+    {"mnuPrint", {}, "Print", &frmDisplay::mnuPrint_Click},
+    {"mnuBack", {}, "&Back", &frmDisplay::mnuBack_Click},
+    {"mnuExit", {}, "E&xit", &frmDisplay::mnuExit_Click},
+}};
+constexpr PromoBandLayout kPromoBands{.topBand = {0, 0, 6495, 615},
+                                      .banner = {120, 120, 6360, 585},
+                                      .bottomBand = {0, 4000, 6495, 1140},
+                                      .offers = {120, 165, 4665, 855},
+                                      .offerAlignment = Qt::AlignLeft};
 
 // The readings separate paragraphs by CR LF CR LF; the text box shows a line break for each CR LF.
 const QString kReadingLineBreak = QStringLiteral("\r\n");
@@ -98,9 +144,9 @@ const QString kBoxLineBreak = QStringLiteral("\n");
 // the tab control's corner, wherever the style puts the page below the tabs.
 class TabPage final : public QWidget {
 public:
-    TabPage(const QTabWidget& tabs, const char* frameName)
+    TabPage(const QTabWidget& tabs, const Row& frame)
         : m_tabs(tabs)
-        , m_frame(controls::AddFrame(*this, frameName, kPageFrame)) {
+        , m_frame(controls::AddFrame(*this, frame)) {
         setAutoFillBackground(true);
         controls::SetBackground(m_frame, theme::kWindowBackground);
     }
@@ -110,7 +156,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
-        const QPoint designed = mapFrom(&m_tabs, kPageFrame.topLeft());
+        const QPoint designed = mapFrom(&m_tabs, m_designed);
         m_frame.move(std::clamp(designed.x(), 0, std::max(0, width() - m_frame.width())),
                      std::clamp(designed.y(), 0, std::max(0, height() - m_frame.height())));
     }
@@ -118,28 +164,22 @@ protected:
 private:
     const QTabWidget& m_tabs;
     QGroupBox& m_frame;
+    const QPoint m_designed = m_frame.pos();
 };
 
-QLabel& AddHeading(QWidget& frame, const char* objectName, int left, int top, const char* text) {
-    auto& heading = controls::AddLabel(frame, objectName, QRect(Twips(left), Twips(top), 0, 0), QString::fromUtf8(text),
-                                       theme::kCaptionText);
-    heading.adjustSize();
-    return heading;
-}
-
-QLabel& AddValue(QWidget& frame, const ValueSpec& spec) {
-    AddHeading(frame, spec.headingName, spec.headingLeft, kHeadingTop, spec.heading);
-    auto& value = controls::AddLabel(frame, spec.valueName, QRect(Twips(spec.valueLeft), Twips(kValueTop), 0, 0),
-                                     QString::fromUtf8(kUnsetReadingText), theme::kValueText);
+QLabel& AddValue(QWidget& frame, const ValueRow& row) {
+    controls::AddLabel(frame, row.heading, theme::kCaptionText);
+    auto& value = controls::AddLabel(frame, row.value, theme::kValueText);
+    value.setText(QString::fromUtf8(kUnsetReadingText));
     value.adjustSize();
     // A screen reader reads the value itself, with its heading as the description.
-    value.setAccessibleDescription(QString::fromUtf8(spec.heading));
+    value.setAccessibleDescription(row.heading.text());
     return value;
 }
 
-QPlainTextEdit& AddDescription(QWidget& frame, const PageSpec& spec) {
-    auto& heading = AddHeading(frame, spec.descriptionHeadingName, 180, 840, kDescriptionHeading);
-    auto& box = controls::Add<QPlainTextEdit>(frame, spec.descriptionName, TwipsRect(180, 1080, 4575, 1725));
+QPlainTextEdit& AddDescription(QWidget& frame, const PageRow& row) {
+    auto& heading = controls::AddLabel(frame, row.descriptionHeading, theme::kCaptionText);
+    auto& box = controls::Add<QPlainTextEdit>(frame, row.description);
     box.setReadOnly(true);
     box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -149,8 +189,8 @@ QPlainTextEdit& AddDescription(QWidget& frame, const PageSpec& spec) {
     return box;
 }
 
-QLabel& AddPicture(QWidget& frame, const char* objectName) {
-    auto& picture = controls::Add<QLabel>(frame, objectName, TwipsRect(4920, 1080, 1125, 1725));
+QLabel& AddPicture(QWidget& frame, const Row& row) {
+    auto& picture = controls::Add<QLabel>(frame, row);
     picture.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
 }
@@ -166,39 +206,32 @@ frmDisplay::frmDisplay(Session& session)
 }
 
 void frmDisplay::buildPages() {
-    m_tabs = &controls::Add<QTabWidget>(client(), "SSTab1", TwipsRect(0, 675, 6495, 3360));
+    m_tabs = &controls::Add<QTabWidget>(client(), kTabs);
     controls::SetTextColour(*m_tabs, Qt::black);
     QPalette palette = m_tabs->palette();
     palette.setColor(QPalette::Window, theme::kButtonFace);
     palette.setColor(QPalette::Button, theme::kButtonFace);
     m_tabs->setPalette(palette);
-    for (const PageSpec& spec : kPages) {
-        auto* page = new TabPage(*m_tabs, spec.frameName);
-        m_tabs->addTab(page, QString::fromUtf8(spec.caption));
+    for (const PageRow& row : kPages) {
+        auto* page = new TabPage(*m_tabs, row.frame);
+        m_tabs->addTab(page, QString::fromUtf8(row.tab));
         QGroupBox& frame = page->frame();
-        for (const ValueSpec& value : spec.values) {
+        for (const ValueRow& value : row.values) {
             m_valueLabels.push_back({&AddValue(frame, value), value.reading, value.report});
         }
-        m_descriptions.push_back({&AddDescription(frame, spec), spec.descriptionReading, spec.descriptionReport});
-        m_pictures.push_back({&AddPicture(frame, spec.pictureName), spec.picture});
+        m_descriptions.push_back({&AddDescription(frame, row), row.descriptionReading, row.descriptionReport});
+        m_pictures.push_back({&AddPicture(frame, row.picture), row.pictureReading});
     }
 }
 
 void frmDisplay::buildButtonsAndMenu() {
-    auto* promoBands = new PromoBands(client(), session().services(),
-                                      {TwipsRect(0, 0, 6495, 615), TwipsRect(120, 120, 6360, 585),
-                                       TwipsRect(0, 4000, 6495, 1140), TwipsRect(120, 165, 4665, 855), Qt::AlignLeft});
-    auto& band = promoBands->bottomBand();
-    connect(&controls::AddButton(band, kButtons[0]), &QPushButton::clicked, this,
-            &frmDisplay::cmdFindGurdianAngel_Click);
-    connect(&controls::AddButton(band, kButtons[1]), &QPushButton::clicked, this, &frmDisplay::cmdPrint_Click);
-
-    auto* printItem = fileMenu().addAction(QStringLiteral("Print"), this, &frmDisplay::mnuPrint_Click);
-    printItem->setObjectName(QStringLiteral("mnuPrint"));
-    auto* backItem = fileMenu().addAction(QStringLiteral("&Back"), this, &frmDisplay::mnuBack_Click);
-    backItem->setObjectName(QStringLiteral("mnuBack"));
-    auto* exitItem = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmDisplay::mnuExit_Click);
-    exitItem->setObjectName(QStringLiteral("mnuExit"));
+    auto* promoBands = new PromoBands(client(), session().services(), kPromoBands);
+    for (const Row& button : kButtons) {
+        controls::PaintButtonFace(controls::AddButton(promoBands->bottomBand(), button, *this));
+    }
+    for (const Row& item : kFileMenu) {
+        controls::AddMenuItem(fileMenu(), item, *this);
+    }
     new HelpMenus(session().services(), *menuBar(), HelpMenuVariant::ResultWindow, *this);
 }
 

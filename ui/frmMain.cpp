@@ -25,11 +25,7 @@
 namespace seraphel {
 namespace {
 
-using theme::TwipsRect;
-
 const QSize kClientSize{theme::Twips(7950), theme::Twips(5265)};
-
-using controls::ControlSpec;
 
 const char kIntroductionText[] =
     "Seraphel is an interpretation software which helps you to find out your guardian angel based on your date of "
@@ -41,29 +37,41 @@ constexpr int kInvitationGapBlanks = 42;
 const char kInvitationTail[] =
     "to Generate a Reading for your Guardian Angels based on your Date of Birth, Month of Birth and your Sun Sign";
 
+using Row = controls::Control<frmMain>;
+
 // The window's controls, in twips within their containers.
-constexpr ControlSpec kIntroduction{"Label3", 120, 600, 7695, 855, kIntroductionText};
-constexpr ControlSpec kFrame1{"Frame1", 20, 1400, 7920, 2895};
+constexpr Row kIntroduction{"Label3", {120, 600, 7695, 855}, kIntroductionText};
+constexpr Row kFrame1{"Frame1", {20, 1400, 7920, 2895}};
 // In Frame1.
-constexpr ControlSpec kFrame6{"Frame6", 120, 120, 4815, 1335, "Fill Your Details :"};
-constexpr ControlSpec kFrame2{"Frame2", 5040, 120, 2775, 1335, "Hemisphere You Live In :"};
-constexpr ControlSpec kInvitation{"Label4", 240, 1560, 7500, 615};
-constexpr ControlSpec kHighlight{"Label5", 1220, 1560, 2310, 195, "Find MY Guardian Angel"};
-constexpr ControlSpec kFind{"cmdFindGurdianAngel", 120, 2160, 7695, 495, "Find My &Guardian Angel "};
+constexpr Row kFrame6{"Frame6", {120, 120, 4815, 1335}, "Fill Your Details :"};
+constexpr Row kFrame2{"Frame2", {5040, 120, 2775, 1335}, "Hemisphere You Live In :"};
+constexpr Row kInvitation{"Label4", {240, 1560, 7500, 615}};
+constexpr Row kHighlight{"Label5", {1220, 1560, 2310, 195}, "Find MY Guardian Angel"};
+constexpr Row kFind{
+    "cmdFindGurdianAngel", {120, 2160, 7695, 495}, "Find My &Guardian Angel ", &frmMain::cmdFindGurdianAngel_Click};
 // In Frame6; a list's caption is the name a screen reader gives it.
-constexpr ControlSpec kNameLabel{"Label2", 120, 330, 495, 195, "Name"};
-constexpr ControlSpec kTxtName{"txtName", 1320, 240, 2175, 375};
-constexpr ControlSpec kDateLabel{"Label1", 120, 900, 1095, 195, "Date of Birth"};
-constexpr std::array<ControlSpec, 3> kLists{{
-    {"cboMonth", 1320, 840, 1400, 315, "Month of Birth"},
-    {"cboDate", 2850, 840, 700, 315, "Day of Birth"},
-    {"cboYear", 3690, 840, 1000, 315, "Year of Birth"},
+constexpr Row kNameLabel{"Label2", {120, 330, 495, 195}, "Name"};
+constexpr Row kTxtName{"txtName", {1320, 240, 2175, 375}};
+constexpr Row kDateLabel{"Label1", {120, 900, 1095, 195}, "Date of Birth"};
+constexpr std::array<Row, 3> kLists{{
+    {"cboMonth", {1320, 840, 1400, 315}, "Month of Birth"},
+    {"cboDate", {2850, 840, 700, 315}, "Day of Birth"},
+    {"cboYear", {3690, 840, 1000, 315}, "Year of Birth"},
 }};
 // In Frame2.
-constexpr std::array<ControlSpec, 2> kOptions{{
-    {"optSouthern", 240, 360, 2175, 255, "Southern Hemisphere"},
-    {"optNorthern", 240, 840, 2175, 255, "Northern Hemisphere"},
+constexpr std::array<Row, 2> kOptions{{
+    {"optSouthern", {240, 360, 2175, 255}, "Southern Hemisphere"},
+    {"optNorthern", {240, 840, 2175, 255}, "Northern Hemisphere"},
 }};
+constexpr std::array<Row, 2> kFileMenu{{
+    {"mnuFind", {}, kFind.caption, &frmMain::mnuFind_Click},
+    {"mnuExit", {}, "E&xit", &frmMain::mnuExit_Click},
+}};
+constexpr PromoBandLayout kPromoBands{.topBand = {20, 0, 7920, 615},
+                                      .banner = {100, 120, 7680, 585},
+                                      .bottomBand = {20, 4275, 7920, 975},
+                                      .offers = {503, 240, 6945, 615},
+                                      .offerAlignment = Qt::AlignHCenter};
 
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
@@ -102,7 +110,7 @@ void StyleInput(QWidget& input) {
     controls::SetTextColour(input, theme::kValueText);
 }
 
-QComboBox& AddList(QWidget& container, const ControlSpec& spec) {
+QComboBox& AddList(QWidget& container, const Row& spec) {
     auto& list = controls::Add<QComboBox>(container, spec);
     // Some desktops read a list by its chosen item and take the caption from the description.
     list.setAccessibleName(spec.text());
@@ -111,7 +119,7 @@ QComboBox& AddList(QWidget& container, const ControlSpec& spec) {
     return list;
 }
 
-QRadioButton& AddOption(QWidget& container, const ControlSpec& spec) {
+QRadioButton& AddOption(QWidget& container, const Row& spec) {
     auto& option = controls::Add<QRadioButton>(container, spec);
     option.setText(spec.text());
     controls::SetTextColour(option, theme::kValueText);
@@ -124,9 +132,7 @@ QRadioButton& AddOption(QWidget& container, const ControlSpec& spec) {
 frmMain::frmMain(Session& session)
     : ProgramWindow(session, kClientSize) {
     setObjectName(QStringLiteral("frmMain"));
-    m_promoBands = new PromoBands(client(), session.services(),
-                                  {TwipsRect(20, 0, 7920, 615), TwipsRect(100, 120, 7680, 585),
-                                   TwipsRect(20, 4275, 7920, 975), TwipsRect(503, 240, 6945, 615), Qt::AlignHCenter});
+    m_promoBands = new PromoBands(client(), session.services(), kPromoBands);
     auto& introduction = controls::AddLabel(client(), kIntroduction, theme::kIntroText);
     controls::ShrinkFontToFit(introduction);
     buildInputArea(client());
@@ -162,14 +168,14 @@ void frmMain::buildInputArea(QWidget& client) {
     const QString lead = QString::fromLatin1(kInvitationLead);
     const QString invitation =
         lead + QString(kInvitationGapBlanks, QLatin1Char(' ')) + QString::fromLatin1(kInvitationTail);
-    auto& sentence =
-        controls::AddLabel(frame1, kInvitation.name, kInvitation.geometry(), invitation, theme::kInvitationText);
+    auto& sentence = controls::Add<QLabel>(frame1, kInvitation);
+    controls::SetUpLabel(sentence, invitation, theme::kInvitationText);
     controls::ShrinkFontToFit(sentence);
     auto& highlight = controls::AddLabel(frame1, kHighlight, theme::kHighlightText);
     controls::LayIntoGap(sentence, lead.size(), kInvitationGapBlanks, highlight);
 
-    auto& find = controls::AddButton(frame1, kFind);
-    connect(&find, &QPushButton::clicked, this, &frmMain::cmdFindGurdianAngel_Click);
+    auto& find = controls::AddButton(frame1, kFind, *this);
+    controls::PaintButtonFace(find);
 
     setTabOrder(m_txtName, m_cboMonth);
     setTabOrder(m_cboMonth, m_cboDate);
@@ -180,10 +186,9 @@ void frmMain::buildInputArea(QWidget& client) {
 }
 
 void frmMain::buildMenu() {
-    auto* find = fileMenu().addAction(kFind.text(), this, &frmMain::mnuFind_Click);
-    find->setObjectName(QStringLiteral("mnuFind"));
-    auto* exit = fileMenu().addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
-    exit->setObjectName(QStringLiteral("mnuExit"));
+    for (const Row& item : kFileMenu) {
+        controls::AddMenuItem(fileMenu(), item, *this);
+    }
     new HelpMenus(session().services(), *menuBar(), HelpMenuVariant::MainWindow, *this);
 }
 

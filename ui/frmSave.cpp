@@ -30,30 +30,16 @@ namespace {
 
 constexpr QColor kLabelText{255, 255, 255};
 
-// "%1" in a caption stands for the web site's host name.
-struct Link {
-    controls::ControlSpec spec;
-    void (frmSave::*handler)();
-};
+using Row = controls::Control<frmSave>;
 
-constexpr std::array<Link, 2> kHeadingLinks{{
-    {{"Label14", 1440, 0, 4830, 195, "Share your angel stories in our Discussion Forum"}, &frmSave::Label14_Click},
-    {{"Label1", 1620, 180, 4470, 195, "Click Here To Visit %1 Now"}, &frmSave::Label1_Click},
+constexpr std::array<Row, 2> kHeadingLinks{{
+    {"Label14", {1440, 0, 4830, 195}, "Share your angel stories in our Discussion Forum", &frmSave::Label14_Click},
+    {"Label1", {1620, 180, 4470, 195}, "Click Here To Visit %1 Now", &frmSave::Label1_Click},
 }};
-constexpr Link kOfferLink{{"Label10", 30, 6960, 7665, 615}, &frmSave::Label10_Click};
-
-constexpr controls::ControlSpec kRTB{"RTB", 30, 390, 7665, 6135};
-
-struct Button {
-    controls::ControlSpec spec;
-    void (frmSave::*handler)();
-    bool msSansSerif;
-};
-
-constexpr std::array<Button, 2> kButtons{{
-    {{"cmdSave", 5400, 6570, 1125, 345, "&Save"}, &frmSave::cmdSave_Click, true},
-    {{"cmdPrint", 6555, 6570, 1125, 345, "&Print"}, &frmSave::cmdPrint_Click, false},
-}};
+constexpr Row kOfferLink{"Label10", {30, 6960, 7665, 615}, "", &frmSave::Label10_Click};
+constexpr Row kRTB{"RTB", {30, 390, 7665, 6135}};
+constexpr Row kSaveButton{"cmdSave", {5400, 6570, 1125, 345}, "&Save", &frmSave::cmdSave_Click};
+constexpr Row kPrintButton{"cmdPrint", {6555, 6570, 1125, 345}, "&Print", &frmSave::cmdPrint_Click};
 
 // A one-line label set at its design place but wider than designed: keeps its centre and
 // grows to show all of its text, within the window.
@@ -79,10 +65,9 @@ bool WriteWholeFile(const QString& path, const QByteArray& content) {
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() && file.commit();
 }
 
-LinkLabel& AddReportLink(frmSave& window, const Link& link, const QString& text) {
-    auto& label = controls::AddLink(window, link.spec.name, link.spec.geometry(), text, kLabelText);
+LinkLabel& AddReportLink(frmSave& window, const Row& row, const QString& text) {
+    auto& label = controls::AddLink(window, row, window, kLabelText, text);
     label.setFont(controls::Underlined(theme::VerdanaFont(8.25, true)));
-    QObject::connect(&label, &LinkLabel::clicked, &window, link.handler);
     return label;
 }
 
@@ -110,8 +95,8 @@ void frmSave::createControls() {
     setPalette(colors);
     setAutoFillBackground(true);
 
-    for (const Link& link : kHeadingLinks) {
-        auto& label = AddReportLink(*this, link, texts::NamingWebSite(link.spec.caption));
+    for (const Row& row : kHeadingLinks) {
+        auto& label = AddReportLink(*this, row, texts::NamingWebSite(row.caption));
         label.setAlignment(Qt::AlignCenter);
         WidenToText(label, width());
     }
@@ -129,20 +114,12 @@ void frmSave::createControls() {
     m_RTB->setTabChangesFocus(true);
     KeepWrappingQuick(*m_RTB);
 
-    QWidget* previous = m_RTB;
-    for (const auto& [spec, handler, msSansSerif] : kButtons) {
-        auto& button = controls::Add<QPushButton>(*this, spec);
-        button.setText(spec.text());
-        QFont font = theme::VerdanaFont(8.25, true);
-        if (msSansSerif) {
-            font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-        }
-        button.setFont(font);
-        button.setAutoDefault(false);
-        connect(&button, &QPushButton::clicked, this, handler);
-        setTabOrder(previous, &button);
-        previous = &button;
-    }
+    auto& save = controls::AddButton(*this, kSaveButton, *this);
+    QFont saveFont = save.font();
+    saveFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    save.setFont(saveFont);
+    setTabOrder(m_RTB, &save);
+    setTabOrder(&save, &controls::AddButton(*this, kPrintButton, *this));
 
     auto& offer = AddReportLink(*this, kOfferLink, texts::FullBrandOffer());
     offer.setWordWrap(true);

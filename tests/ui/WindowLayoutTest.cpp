@@ -552,12 +552,13 @@ private slots:
         QWidget frame;
         controls::SetBackground(frame, theme::kWindowBackground);
         frame.resize(600, 120);
-        auto& sentence =
-            controls::AddLabel(frame, "Label4", QRect(16, 10, 500, 80), Invitation(), theme::kInvitationText);
+        QLabel sentence(&frame);
+        controls::SetUpLabel(sentence, Invitation(), theme::kInvitationText);
+        sentence.setGeometry(16, 10, 500, 80);
         sentence.setFont(sentenceFont);
         sentence.setWordWrap(true);
-        auto& words = controls::AddLabel(frame, "Label5", QRect(81, 10, 154, 13),
-                                         QStringLiteral("Find MY Guardian Angel"), theme::kHighlightText);
+        QLabel words(&frame);
+        controls::SetUpLabel(words, QStringLiteral("Find MY Guardian Angel"), theme::kHighlightText);
         words.setFont(wordsFont);
         controls::LayIntoGap(sentence, 8, 42, words);
         VerifyWordsSitInTheGap(sentence, words);
