@@ -72,15 +72,6 @@ qsizetype TrimmedEnd(QStringView text, qsizetype start, qsizetype end) {
     return end;
 }
 
-bool HasLetterOrDigit(QStringView text) {
-    for (const QChar c : text) {
-        if (c.isLetterOrNumber()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 QList<TextSpan> FindWebAddresses(QStringView text) {
@@ -99,7 +90,8 @@ QList<TextSpan> FindWebAddresses(QStringView text) {
         const qsizetype trimmed = TrimmedEnd(text, at, end);
         // A scheme alone ("http://", "www.") is not an address yet.
         if (trimmed > at + prefixLength &&
-            HasLetterOrDigit(text.sliced(at + prefixLength, trimmed - at - prefixLength))) {
+            std::ranges::any_of(text.sliced(at + prefixLength, trimmed - at - prefixLength),
+                                [](QChar c) { return c.isLetterOrNumber(); })) {
             spans.append({at, trimmed - at});
         }
         at = end;

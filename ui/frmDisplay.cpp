@@ -167,17 +167,21 @@ private:
     const QPoint m_designed = m_frame.pos();
 };
 
-QLabel& AddValue(QWidget& frame, const ValueRow& row) {
+// The window's control of the row.
+template <typename Widget> Widget& Shown(const QWidget& window, const Row& row) {
+    return *window.findChild<Widget*>(QString::fromLatin1(row.name));
+}
+
+void AddValue(QWidget& frame, const ValueRow& row) {
     controls::AddLabel(frame, row.heading, theme::kCaptionText);
     auto& value = controls::AddLabel(frame, row.value, theme::kValueText);
     value.setText(QString::fromUtf8(kUnsetReadingText));
     value.adjustSize();
     // A screen reader reads the value itself, with its heading as the description.
     value.setAccessibleDescription(row.heading.text());
-    return value;
 }
 
-QPlainTextEdit& AddDescription(QWidget& frame, const PageRow& row) {
+void AddDescription(QWidget& frame, const PageRow& row) {
     auto& heading = controls::AddLabel(frame, row.descriptionHeading, theme::kCaptionText);
     auto& box = controls::Add<QPlainTextEdit>(frame, row.description);
     box.setReadOnly(true);
@@ -186,13 +190,6 @@ QPlainTextEdit& AddDescription(QWidget& frame, const PageRow& row) {
     controls::SetBackground(box, theme::kWindowBackground);
     controls::SetTextColour(box, theme::kValueText);
     heading.setBuddy(&box); // the box is read out by its heading
-    return box;
-}
-
-QLabel& AddPicture(QWidget& frame, const Row& row) {
-    auto& picture = controls::Add<QLabel>(frame, row);
-    picture.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return picture;
 }
 
 } // namespace
@@ -217,10 +214,10 @@ void frmDisplay::buildPages() {
         m_tabs->addTab(page, QString::fromUtf8(row.tab));
         QGroupBox& frame = page->frame();
         for (const ValueRow& value : row.values) {
-            m_valueLabels.push_back({&AddValue(frame, value), value.reading, value.report});
+            AddValue(frame, value);
         }
-        m_descriptions.push_back({&AddDescription(frame, row), row.descriptionReading, row.descriptionReport});
-        m_pictures.push_back({&AddPicture(frame, row.picture), row.pictureReading});
+        AddDescription(frame, row);
+        controls::Add<QLabel>(frame, row.picture).setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 }
 
@@ -240,25 +237,27 @@ void frmDisplay::Form_Load() {
 }
 
 void frmDisplay::takeOverReading(const AngelReading& reading) {
-    for (const auto& [label, field, report] : m_valueLabels) {
-        label->setText(QString::fromStdString(reading.*field));
-        label->adjustSize();
-    }
-    for (const auto& [box, field, report] : m_descriptions) {
-        box->setPlainText(QString::fromStdString(reading.*field).replace(kReadingLineBreak, kBoxLineBreak));
-    }
-    for (const auto& [picture, field] : m_pictures) {
-        picture->setPixmap(AngelPixmap(reading.*field, devicePixelRatioF()));
+    for (const PageRow& page : kPages) {
+        for (const ValueRow& value : page.values) {
+            auto& label = Shown<QLabel>(*this, value.value);
+            label.setText(QString::fromStdString(reading.*value.reading));
+            label.adjustSize();
+        }
+        Shown<QPlainTextEdit>(*this, page.description)
+            .setPlainText(
+                QString::fromStdString(reading.*page.descriptionReading).replace(kReadingLineBreak, kBoxLineBreak));
+        Shown<QLabel>(*this, page.picture).setPixmap(AngelPixmap(reading.*page.pictureReading, devicePixelRatioF()));
     }
 }
 
 ReportFields frmDisplay::reportFields() const {
     ReportFields fields;
-    for (const auto& [label, reading, field] : m_valueLabels) {
-        fields.*field = label->text();
-    }
-    for (const auto& [box, reading, field] : m_descriptions) {
-        fields.*field = box->toPlainText().replace(kBoxLineBreak, kReadingLineBreak);
+    for (const PageRow& page : kPages) {
+        for (const ValueRow& value : page.values) {
+            fields.*value.report = Shown<QLabel>(*this, value.value).text();
+        }
+        fields.*page.descriptionReport =
+            Shown<QPlainTextEdit>(*this, page.description).toPlainText().replace(kBoxLineBreak, kReadingLineBreak);
     }
     return fields;
 }

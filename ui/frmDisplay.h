@@ -7,11 +7,6 @@
 #include "ProgramWindow.h"
 #include "ReportFields.h"
 
-#include <string>
-#include <vector>
-
-class QLabel;
-class QPlainTextEdit;
 class QTabWidget;
 
 namespace seraphel {
@@ -38,21 +33,7 @@ private:
     void buildButtonsAndMenu();
     void Form_Load();
 
-    // A control that shows a text field of the reading and gives a field of the report.
-    template <typename Control> struct TextControl {
-        Control* control;
-        std::string AngelReading::*reading;
-        QString ReportFields::*report;
-    };
-    struct PictureControl {
-        QLabel* control;
-        PictureIndex AngelReading::*reading;
-    };
-
     QTabWidget* m_tabs = nullptr;
-    std::vector<TextControl<QLabel>> m_valueLabels;
-    std::vector<TextControl<QPlainTextEdit>> m_descriptions;
-    std::vector<PictureControl> m_pictures;
 };
 
 } // namespace seraphel

@@ -174,15 +174,7 @@ void frmMain::buildInputArea(QWidget& client) {
     auto& highlight = controls::AddLabel(frame1, kHighlight, theme::kHighlightText);
     controls::LayIntoGap(sentence, lead.size(), kInvitationGapBlanks, highlight);
 
-    auto& find = controls::AddButton(frame1, kFind, *this);
-    controls::PaintButtonFace(find);
-
-    setTabOrder(m_txtName, m_cboMonth);
-    setTabOrder(m_cboMonth, m_cboDate);
-    setTabOrder(m_cboDate, m_cboYear);
-    setTabOrder(m_cboYear, m_optSouthern);
-    setTabOrder(m_optSouthern, m_optNorthern);
-    setTabOrder(m_optNorthern, &find);
+    controls::PaintButtonFace(controls::AddButton(frame1, kFind, *this));
 }
 
 void frmMain::buildMenu() {

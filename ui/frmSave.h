@@ -20,9 +20,6 @@ public:
     frmSave(WindowServices& services, const ReportFields& fields, QWidget* parent = nullptr);
     ~frmSave() override;
 
-    frmSave(const frmSave&) = delete;
-    frmSave& operator=(const frmSave&) = delete;
-
     void cmdSave_Click();
     void cmdPrint_Click();
     void Label1_Click();

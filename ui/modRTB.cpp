@@ -62,9 +62,6 @@ public:
         m_highlighter->setDocument(nullptr); // takes its formats off the text
     }
 
-    LinkHandler(const LinkHandler&) = delete;
-    LinkHandler& operator=(const LinkHandler&) = delete;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // Only the mouse is of interest, and the box is looked at no sooner: while the box is
