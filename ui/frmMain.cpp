@@ -94,15 +94,14 @@ constexpr std::array<int, 3> kPassingControlCodes{' ', '\r', '\b'};
 const char kOnlyLettersMessage[] = "Please Enter only Letters";
 
 QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
+    QStringView kept(text);
+    while (kept.startsWith(u' ')) {
+        kept = kept.sliced(1);
     }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
+    while (kept.endsWith(u' ')) {
+        kept.chop(1);
     }
-    return text.mid(first, last - first);
+    return kept.toString();
 }
 
 void StyleInput(QWidget& input) {
