@@ -22,16 +22,18 @@ inline void PrintTo(QDate date, std::ostream* out) {
 
 namespace seraphel {
 
-// A data row's description as a test name: letters and digits, anything else an underscore.
+// A data row's description as a test name: its words of letters and digits joined by underscores.
 struct DescribedRowName {
     template <typename Info> std::string operator()(const Info& info) const {
-        std::string name = info.param.what;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
+        std::string name;
+        for (const char c : std::string(info.param.what)) {
+            if (std::isalnum(static_cast<unsigned char>(c))) {
+                name += c;
+            } else if (!name.empty() && name.back() != '_') {
+                name += '_';
             }
         }
-        return name;
+        return name.ends_with('_') ? name.substr(0, name.size() - 1) : name;
     }
 };
 

@@ -73,9 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
                     WeekdayCase{1900, "January", 37, "Monday"}, WeekdayCase{1900, "January", 38, "unchanged"},
                     WeekdayCase{2009, "January", -32768, "unchanged"}),
     [](const testing::TestParamInfo<WeekdayCase>& row) {
-        // "2009_January_1"; a month text that is no name shows its blanks as underscores, or "NoMonth".
-        std::string month = *row.param.month ? row.param.month : "NoMonth";
-        std::ranges::replace(month, ' ', '_');
+        // "2009_January_1"; a month text that is no name shows its blanks as "Blank", or "NoMonth".
+        std::string month;
+        for (const char c : std::string(*row.param.month ? row.param.month : "NoMonth")) {
+            month += c == ' ' ? std::string("Blank") : std::string(1, c);
+        }
         const int day = row.param.day;
         return std::to_string(row.param.year) + "_" + month + "_" + (day < 0 ? "minus" : "") +
                std::to_string(std::abs(day));
