@@ -1,0 +1,176 @@
+#include "LayoutRules.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionComboBox>
+
+namespace seraphel::testing {
+namespace {
+
+// Named by the program, not by Qt for a part of its own.
+bool Named(const QObject& object) {
+    return !object.objectName().isEmpty() && !object.objectName().startsWith(QLatin1String("qt_"));
+}
+
+QList<const QWidget*> Controls(const QWidget& root) {
+    QList<const QWidget*> controls;
+    for (const QWidget* widget : root.findChildren<QWidget*>()) {
+        if (!widget->isWindow() && Named(*widget) && widget->isVisibleTo(&root)) {
+            controls.append(widget);
+        }
+    }
+    return controls;
+}
+
+QString NameOf(const QWidget& widget) {
+    return widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className()) : widget.objectName();
+}
+
+// The text as the user reads it, without the & that marks an access key.
+QString Shown(QString text) {
+    static const QRegularExpression marker(QStringLiteral("&(.)"));
+    return text.replace(marker, QStringLiteral("\\1"));
+}
+
+// The caption a control shows and whether its & marks an access key.
+std::pair<QString, bool> CaptionOf(const QWidget& widget) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return {button->text(), true};
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
+        return {frame->title(), true};
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return {label->text(), label->buddy() != nullptr};
+    }
+    return {};
+}
+
+// Who uses each caption and each access key in one place the user sees at once.
+class Uses {
+public:
+    void note(const QString& caption, bool keyed, const QString& user) {
+        if (caption.isEmpty()) {
+            return;
+        }
+        m_uses[QStringLiteral("caption \"%1\"").arg(keyed ? Shown(caption) : caption)].append(user);
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); keyed && !key.isEmpty()) {
+            m_uses[QStringLiteral("access key ") + key.toString()].append(user);
+        }
+    }
+
+    void addRepeatsTo(QStringList& faults, const QString& place) const {
+        for (auto use = m_uses.cbegin(); use != m_uses.cend(); ++use) {
+            if (use->size() > 1) {
+                faults.append(QStringLiteral("%1: %2 of %3").arg(place, use.key(), use->join(QStringLiteral(", "))));
+            }
+        }
+    }
+
+private:
+    QMap<QString, QStringList> m_uses;
+};
+
+void NoteItems(Uses& uses, const QList<QAction*>& items) {
+    for (const QAction* item : items) {
+        if (item->isVisible() && !item->isSeparator()) {
+            uses.note(item->text(), true, item->objectName());
+        }
+    }
+}
+
+} // namespace
+
+QString ControlsOutsideTheirContainers(const QWidget& root) {
+    QStringList faults;
+    for (const QWidget* control : Controls(root)) {
+        if (!control->parentWidget()->rect().contains(control->geometry())) {
+            faults.append(control->objectName() + QStringLiteral(" outside ") + NameOf(*control->parentWidget()));
+        }
+    }
+    return faults.join(QStringLiteral("; "));
+}
+
+QString OverlappingControls(const QWidget& root, const QStringList& allowed) {
+    QStringList faults;
+    const QList<const QWidget*> controls = Controls(root);
+    for (qsizetype first = 0; first < controls.size(); ++first) {
+        for (qsizetype second = first + 1; second < controls.size(); ++second) {
+            const QWidget& one = *controls[first];
+            const QWidget& other = *controls[second];
+            const QString pair = one.objectName() + u'/' + other.objectName();
+            if (one.parentWidget() == other.parentWidget() && one.geometry().intersects(other.geometry()) &&
+                !allowed.contains(pair) && !allowed.contains(other.objectName() + u'/' + one.objectName())) {
+                faults.append(pair);
+            }
+        }
+    }
+    return faults.join(QStringLiteral("; "));
+}
+
+QString CutOffCaptions(const QWidget& root) {
+    QStringList faults;
+    for (const QWidget* control : Controls(root)) {
+        const QFontMetrics metrics(control->font());
+        bool fits = true;
+        if (const auto* label = qobject_cast<const QLabel*>(control); label != nullptr && !label->text().isEmpty()) {
+            fits = label->wordWrap()
+                       ? label->heightForWidth(label->width()) <= label->height()
+                       : label->sizeHint().width() <= label->width() && label->sizeHint().height() <= label->height();
+        } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+            fits = metrics.horizontalAdvance(Shown(button->text())) + margin <= button->width() &&
+                   metrics.height() + margin <= button->height();
+        } else if (const auto* option = qobject_cast<const QAbstractButton*>(control)) {
+            fits = option->sizeHint().width() <= option->width();
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+            fits = metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth() <= frame->width();
+        } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+            QStyleOptionComboBox listOption;
+            listOption.initFrom(list);
+            const int room = list->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &listOption, QStyle::SC_ComboBoxEditField, list)
+                                 .width();
+            for (int item = 0; item < list->count() && fits; ++item) {
+                fits = metrics.horizontalAdvance(list->itemText(item)) <= room;
+            }
+        }
+        if (!fits) {
+            faults.append(control->objectName());
+        }
+    }
+    return faults.join(QStringLiteral("; "));
+}
+
+QString RepeatedCaptions(const QWidget& root) {
+    QStringList faults;
+    Uses window;
+    for (const QWidget* control : Controls(root)) {
+        const auto [caption, keyed] = CaptionOf(*control);
+        window.note(caption, keyed, control->objectName());
+    }
+    if (const auto* bar = root.findChild<QMenuBar*>()) {
+        NoteItems(window, bar->actions());
+    }
+    window.addRepeatsTo(faults, NameOf(root));
+    for (const QMenu* menu : root.findChildren<QMenu*>()) {
+        if (!Named(*menu)) {
+            continue; // Qt's own, such as the menu bar's overflow
+        }
+        Uses items;
+        NoteItems(items, menu->actions());
+        items.addRepeatsTo(faults, NameOf(*menu));
+    }
+    return faults.join(QStringLiteral("; "));
+}
+
+} // namespace seraphel::testing
