@@ -260,7 +260,6 @@ void frmSaveTest::looksLikeTheProgramsWindows() {
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::white));
         QVERIFY(!link->autoFillBackground());
         QVERIFY(link->font().underline());
-        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     }
 }
 
@@ -290,8 +289,6 @@ void frmSaveTest::linkLabelsOpenTheirPages() {
     QFETCH(QString, address);
     Report report;
     report.show();
-    QTest::mouseClick(report.window.findChild<QLabel*>(label), Qt::RightButton);
-    QCOMPARE(report.platform.openedAddresses, QStringList());
     // Clicked where the user sees the label, twice: each click opens the page again.
     QVERIFY(test::TriggerControl(report.window, label));
     QVERIFY(test::TriggerControl(report.window, label));
