@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyleOptionComboBox>
 
 namespace seraphel::testing {
 namespace {
@@ -55,35 +54,30 @@ std::pair<QString, bool> CaptionOf(const QWidget& widget) {
     return {};
 }
 
-// Who uses each caption and each access key in one place the user sees at once.
-class Uses {
-public:
-    void note(const QString& caption, bool keyed, const QString& user) {
-        if (caption.isEmpty()) {
-            return;
-        }
-        m_uses[QStringLiteral("caption \"%1\"").arg(keyed ? Shown(caption) : caption)].append(user);
-        if (const QKeySequence key = QKeySequence::mnemonic(caption); keyed && !key.isEmpty()) {
-            m_uses[QStringLiteral("access key ") + key.toString()].append(user);
-        }
-    }
+// Who uses each caption and each access key, in one place the user sees at once.
+using Uses = QMap<QString, QStringList>;
 
-    void addRepeatsTo(QStringList& faults, const QString& place) const {
-        for (auto use = m_uses.cbegin(); use != m_uses.cend(); ++use) {
-            if (use->size() > 1) {
-                faults.append(QStringLiteral("%1: %2 of %3").arg(place, use.key(), use->join(QStringLiteral(", "))));
-            }
-        }
+void Note(Uses& uses, const QString& caption, bool keyed, const QString& user) {
+    if (!caption.isEmpty()) {
+        uses[QStringLiteral("caption \"%1\"").arg(keyed ? Shown(caption) : caption)].append(user);
     }
-
-private:
-    QMap<QString, QStringList> m_uses;
-};
+    if (const QKeySequence key = QKeySequence::mnemonic(caption); keyed && !key.isEmpty()) {
+        uses[QStringLiteral("access key ") + key.toString()].append(user);
+    }
+}
 
 void NoteItems(Uses& uses, const QList<QAction*>& items) {
     for (const QAction* item : items) {
         if (item->isVisible() && !item->isSeparator()) {
-            uses.note(item->text(), true, item->objectName());
+            Note(uses, item->text(), true, item->objectName());
+        }
+    }
+}
+
+void AddRepeats(QStringList& faults, const QString& place, const Uses& uses) {
+    for (auto use = uses.cbegin(); use != uses.cend(); ++use) {
+        if (use->size() > 1) {
+            faults.append(QStringLiteral("%1: %2 of %3").arg(place, use.key(), use->join(QStringLiteral(", "))));
         }
     }
 }
@@ -130,19 +124,10 @@ QString CutOffCaptions(const QWidget& root) {
             const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
             fits = metrics.horizontalAdvance(Shown(button->text())) + margin <= button->width() &&
                    metrics.height() + margin <= button->height();
-        } else if (const auto* option = qobject_cast<const QAbstractButton*>(control)) {
-            fits = option->sizeHint().width() <= option->width();
         } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
             fits = metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth() <= frame->width();
-        } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-            QStyleOptionComboBox listOption;
-            listOption.initFrom(list);
-            const int room = list->style()
-                                 ->subControlRect(QStyle::CC_ComboBox, &listOption, QStyle::SC_ComboBoxEditField, list)
-                                 .width();
-            for (int item = 0; item < list->count() && fits; ++item) {
-                fits = metrics.horizontalAdvance(list->itemText(item)) <= room;
-            }
+        } else if (qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control)) {
+            fits = control->sizeHint().width() <= control->width(); // a list fits its longest item
         }
         if (!fits) {
             faults.append(control->objectName());
@@ -156,19 +141,16 @@ QString RepeatedCaptions(const QWidget& root) {
     Uses window;
     for (const QWidget* control : Controls(root)) {
         const auto [caption, keyed] = CaptionOf(*control);
-        window.note(caption, keyed, control->objectName());
+        Note(window, caption, keyed, control->objectName());
     }
     if (const auto* bar = root.findChild<QMenuBar*>()) {
         NoteItems(window, bar->actions());
     }
-    window.addRepeatsTo(faults, NameOf(root));
+    AddRepeats(faults, NameOf(root), window);
     for (const QMenu* menu : root.findChildren<QMenu*>()) {
-        if (!Named(*menu)) {
-            continue; // Qt's own, such as the menu bar's overflow
-        }
         Uses items;
-        NoteItems(items, menu->actions());
-        items.addRepeatsTo(faults, NameOf(*menu));
+        NoteItems(items, Named(*menu) ? menu->actions() : QList<QAction*>()); // not Qt's own, as the bar's overflow
+        AddRepeats(faults, NameOf(*menu), items);
     }
     return faults.join(QStringLiteral("; "));
 }
