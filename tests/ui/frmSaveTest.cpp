@@ -120,6 +120,7 @@ qsizetype ShownLinkCount(const QTextEdit& box) {
 
 // What makes a save fail: set up before the dialog opens, or done while it is open.
 enum class SaveFault {
+    TargetIsAFolder,
     TargetBecomesAFolder,
     FolderRemoved,
     FolderBecomesAFile,
@@ -131,6 +132,10 @@ enum class SaveFault {
 // Sets up what is there before the dialog opens; returns the path the user will pick.
 QString BeforeTheDialog(SaveFault fault, const QDir& root) {
     switch (fault) {
+    case SaveFault::TargetIsAFolder:
+        root.mkdir(QStringLiteral("reading.rtf"));
+        WriteFile(root.filePath(QStringLiteral("reading.rtf/inside.txt")), "kept");
+        return root.filePath(QStringLiteral("reading.rtf"));
     case SaveFault::TargetBecomesAFolder:
     case SaveFault::ReadOnlyFile:
         WriteFile(root.filePath(QStringLiteral("reading.rtf")), "{\\rtf1 last week's reading}");
@@ -170,6 +175,7 @@ void WhileTheDialogIsOpen(SaveFault fault, const QDir& root) {
         root.rmdir(QStringLiteral("readings"));
         WriteFile(root.filePath(QStringLiteral("readings")), "a file now");
         break;
+    case SaveFault::TargetIsAFolder:
     case SaveFault::FolderUnderAFile:
     case SaveFault::ReadOnlyFolder:
     case SaveFault::ReadOnlyFile:
@@ -207,7 +213,6 @@ private slots:
     void cancellingTheSaveDialogWritesNothing();
     void savesTheBoxAsRtfUnderTheChosenName();
     void overwritesAnExistingFile();
-    void aTargetThatIsAFolderIsLeftIntact();
     void aWriteThatFailsHalfwayKeepsTheOldFile();
     void aSaveThatCannotBeDoneLeavesWhatIsThere_data();
     void aSaveThatCannotBeDoneLeavesWhatIsThere();
@@ -365,23 +370,6 @@ void frmSaveTest::overwritesAnExistingFile() {
     QVERIFY(report.platform.informationMessages.isEmpty());
 }
 
-void frmSaveTest::aTargetThatIsAFolderIsLeftIntact() {
-    const QString target = folder->filePath(QStringLiteral("reading.rtf"));
-    QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("reading.rtf")));
-    QVERIFY(WriteFile(target + QStringLiteral("/inside.txt"), "kept"));
-    Report report;
-    report.platform.nextSaveFileName = target;
-    report.window.cmdSave_Click();
-    QVERIFY(QFileInfo(target).isDir());
-    QCOMPARE(ReadFile(target + QStringLiteral("/inside.txt")), QByteArray("kept"));
-    QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QStringLiteral("reading.rtf")});
-    QCOMPARE(report.platform.informationMessages.size(), 1);
-    QCOMPARE(report.platform.informationMessages.first().parent, &report.window);
-    QCOMPARE(report.platform.informationMessages.first().text,
-             QStringLiteral("The file \"%1\" could not be saved.").arg(QDir::toNativeSeparators(target)));
-}
-
 void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
     const QString path = folder->filePath(QStringLiteral("reading.rtf"));
     const QByteArray old = "{\\rtf1 the reading saved last week}";
@@ -408,6 +396,7 @@ void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
 void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere_data() {
     QTest::addColumn<SaveFault>("fault");
     QTest::addColumn<bool>("permissions");
+    QTest::newRow("target that is a folder") << SaveFault::TargetIsAFolder << false;
     QTest::newRow("target replaced by a folder while the dialog was open") << SaveFault::TargetBecomesAFolder << false;
     QTest::newRow("folder removed while the dialog was open") << SaveFault::FolderRemoved << false;
     QTest::newRow("folder replaced by a file while the dialog was open") << SaveFault::FolderBecomesAFile << false;
@@ -442,6 +431,7 @@ void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere() {
     report.window.cmdSave_Click();
     QCOMPARE(Snapshot(root.path()), before);
     QCOMPARE(report.platform.informationMessages.size(), 1);
+    QCOMPARE(report.platform.informationMessages.first().parent, &report.window);
     QCOMPARE(report.platform.informationMessages.first().text,
              QStringLiteral("The file \"%1\" could not be saved.")
                  .arg(QDir::toNativeSeparators(report.platform.nextSaveFileName)));
