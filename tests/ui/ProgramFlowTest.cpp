@@ -178,14 +178,6 @@ private slots:
         }
     }
 
-    void valueLabelsSizeToTheirText() {
-        frmDisplay& result = findFor(showMainWindow());
-        for (const char* name : {"lblDobAngel", "lblDobColor", "lblMonthOfBirthAngel", "lblSunSignName"}) {
-            const QLabel& label = Child<QLabel>(result, name);
-            QCOMPARE(label.size(), label.sizeHint());
-        }
-    }
-
     void descriptionBoxesAreReadOnlyWithAVerticalScrollBar() {
         frmDisplay& result = findFor(showMainWindow());
         for (const char* name :
