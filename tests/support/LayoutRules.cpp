@@ -82,66 +82,51 @@ void AddRepeats(QStringList& faults, const QString& place, const Uses& uses) {
     }
 }
 
+bool FitsItsCaption(const QWidget& control) {
+    const QFontMetrics metrics(control.font());
+    if (const auto* label = qobject_cast<const QLabel*>(&control); label != nullptr && !label->text().isEmpty()) {
+        return label->wordWrap()
+                   ? label->heightForWidth(label->width()) <= label->height()
+                   : label->sizeHint().width() <= label->width() && label->sizeHint().height() <= label->height();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        return metrics.horizontalAdvance(Shown(button->text())) + margin <= button->width() &&
+               metrics.height() + margin <= button->height();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        return metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth() <= frame->width();
+    }
+    if (qobject_cast<const QAbstractButton*>(&control) || qobject_cast<const QComboBox*>(&control)) {
+        return control.sizeHint().width() <= control.width(); // a list fits its longest item
+    }
+    return true;
+}
+
 } // namespace
 
-QString ControlsOutsideTheirContainers(const QWidget& root) {
-    QStringList faults;
-    for (const QWidget* control : Controls(root)) {
-        if (!control->parentWidget()->rect().contains(control->geometry())) {
-            faults.append(control->objectName() + QStringLiteral(" outside ") + NameOf(*control->parentWidget()));
-        }
-    }
-    return faults.join(QStringLiteral("; "));
-}
-
-QString OverlappingControls(const QWidget& root, const QStringList& allowed) {
-    QStringList faults;
-    const QList<const QWidget*> controls = Controls(root);
-    for (qsizetype first = 0; first < controls.size(); ++first) {
-        for (qsizetype second = first + 1; second < controls.size(); ++second) {
-            const QWidget& one = *controls[first];
-            const QWidget& other = *controls[second];
-            const QString pair = one.objectName() + u'/' + other.objectName();
-            if (one.parentWidget() == other.parentWidget() && one.geometry().intersects(other.geometry()) &&
-                !allowed.contains(pair) && !allowed.contains(other.objectName() + u'/' + one.objectName())) {
-                faults.append(pair);
-            }
-        }
-    }
-    return faults.join(QStringLiteral("; "));
-}
-
-QString CutOffCaptions(const QWidget& root) {
-    QStringList faults;
-    for (const QWidget* control : Controls(root)) {
-        const QFontMetrics metrics(control->font());
-        bool fits = true;
-        if (const auto* label = qobject_cast<const QLabel*>(control); label != nullptr && !label->text().isEmpty()) {
-            fits = label->wordWrap()
-                       ? label->heightForWidth(label->width()) <= label->height()
-                       : label->sizeHint().width() <= label->width() && label->sizeHint().height() <= label->height();
-        } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-            fits = metrics.horizontalAdvance(Shown(button->text())) + margin <= button->width() &&
-                   metrics.height() + margin <= button->height();
-        } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-            fits = metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth() <= frame->width();
-        } else if (qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QComboBox*>(control)) {
-            fits = control->sizeHint().width() <= control->width(); // a list fits its longest item
-        }
-        if (!fits) {
-            faults.append(control->objectName());
-        }
-    }
-    return faults.join(QStringLiteral("; "));
-}
-
-QString RepeatedCaptions(const QWidget& root) {
+QString LayoutFaults(const QWidget& root, const QStringList& designedOverlaps) {
     QStringList faults;
     Uses window;
-    for (const QWidget* control : Controls(root)) {
-        const auto [caption, keyed] = CaptionOf(*control);
-        Note(window, caption, keyed, control->objectName());
+    const QList<const QWidget*> controls = Controls(root);
+    for (qsizetype at = 0; at < controls.size(); ++at) {
+        const QWidget& control = *controls[at];
+        if (!control.parentWidget()->rect().contains(control.geometry())) {
+            faults.append(control.objectName() + QStringLiteral(" outside ") + NameOf(*control.parentWidget()));
+        }
+        for (const QWidget* other : controls.mid(at + 1)) {
+            const QString pair = control.objectName() + u'/' + other->objectName();
+            if (other->parentWidget() == control.parentWidget() && other->geometry().intersects(control.geometry()) &&
+                !designedOverlaps.contains(pair) &&
+                !designedOverlaps.contains(other->objectName() + u'/' + control.objectName())) {
+                faults.append(pair + QStringLiteral(" overlap"));
+            }
+        }
+        if (!FitsItsCaption(control)) {
+            faults.append(control.objectName() + QStringLiteral(" cut off"));
+        }
+        const auto [caption, keyed] = CaptionOf(control);
+        Note(window, caption, keyed, control.objectName());
     }
     if (const auto* bar = root.findChild<QMenuBar*>()) {
         NoteItems(window, bar->actions());

@@ -1,7 +1,9 @@
-// Rules that every window's layout keeps, checked over the named controls under a widget that
-// show when it shows (Qt's own inner widgets, named "qt_...", and unnamed ones are passed by).
-// Each returns what breaks its rule, the faults naming the controls one after another ("; "
-// between), so that a test compares it with an empty string.
+// The rules every window's layout keeps, over the controls under a widget that show when it
+// shows and that the program named (Qt's own, named "qt_...", are passed by): each control
+// lies inside its container, overlaps none of its siblings, shows all of its caption (and of
+// its list's items) in its own font, and no two captions or access keys (the letter after a
+// single &) repeat where the user sees them together: the controls with the menu bar's items,
+// or the items of one menu.
 #pragma once
 
 #include <QStringList>
@@ -10,18 +12,8 @@ class QWidget;
 
 namespace seraphel::testing {
 
-// Each control that reaches outside its container: "Label3 outside client".
-QString ControlsOutsideTheirContainers(const QWidget& root);
-
-// Each pair of sibling controls that overlap, "Label4/Label5", less the allowed pairs, named
-// either way round.
-QString OverlappingControls(const QWidget& root, const QStringList& allowed = {});
-
-// Each control whose caption, or one of its list items, does not fit it in its own font.
-QString CutOffCaptions(const QWidget& root);
-
-// Each caption, and each access key (the letter after a single &), used twice where the user
-// sees them together: by the controls with the menu bar's items, or by the items of one menu.
-QString RepeatedCaptions(const QWidget& root);
+// What breaks the rules, each fault naming its controls, "; " between them; empty when the
+// layout keeps them. The designed overlaps are pairs "first/second", named either way round.
+QString LayoutFaults(const QWidget& root, const QStringList& designedOverlaps = {});
 
 } // namespace seraphel::testing

@@ -308,10 +308,7 @@ void HelpMenusTest::aboutBoxKeepsTheLayoutRules() {
     frmAbout box(m_fake, nullptr);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QCOMPARE(testing::ControlsOutsideTheirContainers(box), QString());
-    QCOMPARE(testing::OverlappingControls(box), QString());
-    QCOMPARE(testing::CutOffCaptions(box), QString());
-    QCOMPARE(testing::RepeatedCaptions(box), QString());
+    QCOMPARE(testing::LayoutFaults(box), QString());
     const auto* ok = box.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     QVERIFY(ok->fontMetrics().horizontalAdvance(QStringLiteral("OK")) < ok->width() / 2);
 }
