@@ -78,14 +78,6 @@ QString AccessibleText(QObject& object, QAccessible::Text text) {
     return accessible != nullptr ? accessible->text(text) : QStringLiteral("<not accessible>");
 }
 
-QStringList ActionTexts(const QList<QAction*>& actions) {
-    QStringList texts;
-    for (const QAction* action : actions) {
-        texts.append(action->objectName() + QLatin1Char('=') + action->text());
-    }
-    return texts;
-}
-
 // The columns of the image in which some pixel is of the colour (red, green, blue each
 // above 170 or below 90, as the colour has them): anti-aliased edges do not count.
 std::pair<int, int> ColumnsOf(const QImage& image, const QColor& colour) {
@@ -267,12 +259,12 @@ private slots:
 
     void menus() {
         frmMain& main = showMain();
-        QCOMPARE(ActionTexts(main.menuBar()->actions()).constFirst(), QStringLiteral("mnuFile=&File"));
-        QCOMPARE(ActionTexts(Child<QMenu>(main, "mnuFile").actions()),
+        QCOMPARE(testing::DescribeItems(main.menuBar()->actions()).constFirst(), QStringLiteral("mnuFile=&File"));
+        QCOMPARE(testing::DescribeItems(Child<QMenu>(main, "mnuFile").actions()),
                  (QStringList{QStringLiteral("mnuFind=Find My &Guardian Angel "), QStringLiteral("mnuExit=E&xit")}));
         frmDisplay& display = showDisplay();
-        QCOMPARE(ActionTexts(display.menuBar()->actions()).constFirst(), QStringLiteral("mnuFile=&File"));
-        QCOMPARE(ActionTexts(Child<QMenu>(display, "mnuFile").actions()),
+        QCOMPARE(testing::DescribeItems(display.menuBar()->actions()).constFirst(), QStringLiteral("mnuFile=&File"));
+        QCOMPARE(testing::DescribeItems(Child<QMenu>(display, "mnuFile").actions()),
                  (QStringList{QStringLiteral("mnuPrint=Print"), QStringLiteral("mnuBack=&Back"),
                               QStringLiteral("mnuExit=E&xit")}));
     }
