@@ -238,6 +238,9 @@ private slots:
         for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
             QCOMPARE(Child<QWidget>(window, frame).size(), TwipsRect(0, 0, 6255, 2895).size());
         }
+        for (const QLabel* value : tabs.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl")))) {
+            QCOMPARE(value->palette().color(QPalette::WindowText), theme::kValueText);
+        }
         // Every name, colour, sign and element that a reading can show, on each page.
         for (const bool northern : {false, true}) {
             for (std::int16_t month = 0; month < 12; ++month) {
