@@ -4,6 +4,7 @@
 #include "FakePlatform.h"
 #include "Session.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QList>
 #include <QStringList>
@@ -45,6 +46,15 @@ template <typename Control> Control& Child(const QObject& parent, const char* ob
         qFatal("%s has no control %s", qPrintable(parent.objectName()), objectName);
     }
     return *child;
+}
+
+// A menu's items as "objectName=caption", a separator as "objectName=-".
+inline QStringList DescribeItems(const QList<QAction*>& items) {
+    QStringList described;
+    for (const QAction* item : items) {
+        described.append(item->objectName() + u'=' + (item->isSeparator() ? QStringLiteral("-") : item->text()));
+    }
+    return described;
 }
 
 // The program on the recording platform, with a fresh session for each test.

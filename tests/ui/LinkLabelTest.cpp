@@ -1,4 +1,5 @@
-// The shared link label: a click is a press and a release over the label, as with a button.
+// The shared link label: a pointing hand over it, and a click is a press and a release of the
+// left button over the label, as with a button.
 #include "LinkLabel.h"
 
 #include <QMouseEvent>
@@ -16,7 +17,10 @@ private slots:
         label.resize(200, 20);
         QSignalSpy clicks(&label, &LinkLabel::clicked);
         const QPoint inside = label.rect().center();
+        QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
 
+        QTest::mouseClick(&label, Qt::RightButton, {}, inside);
+        QTest::mouseClick(&label, Qt::MiddleButton, {}, inside);
         QTest::mousePress(&label, Qt::LeftButton, {}, inside);
         QCOMPARE(clicks.count(), 0);
         QTest::mouseRelease(&label, Qt::LeftButton, {}, inside);

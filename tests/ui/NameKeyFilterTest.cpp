@@ -145,13 +145,6 @@ private slots:
         QCOMPARE(m_program.messages(), QStringList{kOnlyLetters});
     }
 
-    void aLowerCaseNameWithABlankTurnsToCapitals() {
-        nameBox().clear();
-        QTest::keyClicks(&nameBox(), QStringLiteral("mary ann"));
-        QCOMPARE(nameBox().text(), QStringLiteral("MARY ANN"));
-        QVERIFY(m_program.messages().isEmpty());
-    }
-
     void aCapitalReplacesTheSelectionAsTypingWould() {
         nameBox().setText(QStringLiteral("ABCD"));
         nameBox().setSelection(1, 2);
