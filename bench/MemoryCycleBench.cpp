@@ -1,5 +1,5 @@
 // Whether the program's memory stays flat while the user goes back and forth: the find ->
-// Back cycle through the real windows, offscreen over the recording platform, with the
+// Back cycle through the real windows, offscreen over the recording services, with the
 // program's style. Prints the resident memory after the first cycles and after many more,
 // and the growth in between; fails when the growth exceeds the goal or a window is missing.
 // Run: QT_QPA_PLATFORM=offscreen memory_cycle_bench

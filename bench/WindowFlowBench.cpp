@@ -1,4 +1,4 @@
-// How long the windows keep the user waiting, offscreen over the recording platform: from a
+// How long the windows keep the user waiting, offscreen over the recording services: from a
 // press of "Find My Guardian Angel " until the result window has shown and painted, from
 // "&Print" until the report window has shown and painted its composed reading, and for a paste
 // of a heavy text into the report (a long word, a long run of brackets after an address, many
@@ -137,7 +137,7 @@ private slots:
         PaintCounter<frmSave> reportPaints;
         Stopwatch stopwatch;
         bool composed = false;
-        m_program.platform.whileModalIsShown = [&](QDialog& report) {
+        m_program.services.whileModalIsShown = [&](QDialog& report) {
             QCoreApplication::processEvents();
             stopwatch.stop();
             composed = !Child<QTextEdit>(report, "RTB").document()->isEmpty();
@@ -160,7 +160,7 @@ private slots:
         QGuiApplication::clipboard()->setText(text);
         Stopwatch stopwatch;
         QBENCHMARK {
-            frmSave report(m_program.platform, ReportFields{});
+            frmSave report(m_program.services, ReportFields{});
             QTextEdit& box = ShownReportBox(report);
             stopwatch.start();
             box.paste();
@@ -174,7 +174,7 @@ private slots:
     void typeAfterAHeavyText_data() { AddHeavyTexts(); }
     void typeAfterAHeavyText() {
         QFETCH(QString, text);
-        frmSave report(m_program.platform, ReportFields{});
+        frmSave report(m_program.services, ReportFields{});
         QTextEdit& box = ShownReportBox(report);
         box.insertPlainText(text);
         QCoreApplication::processEvents();

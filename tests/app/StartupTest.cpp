@@ -47,7 +47,7 @@ class StartupTest final : public QObject {
     Q_OBJECT
 
 private:
-    testing::ProgramUnderTest m_program;
+    testing::ProgramOn<FakePlatform> m_program;
 
 private slots:
     void init() { m_program.start(); }
@@ -55,23 +55,23 @@ private slots:
     void cleanup() { m_program.stop(); }
 
     void aSecondInstanceSaysSoAndShowsNoWindow() {
-        m_program.platform.anotherInstanceRuns = true;
-        QVERIFY(!Startup(m_program.platform, m_program.session()).run());
-        QCOMPARE(m_program.platform.informationMessages.size(), 1);
-        QCOMPARE(m_program.platform.informationMessages.constFirst().text,
+        m_program.services.anotherInstanceRuns = true;
+        QVERIFY(!Startup(m_program.services, m_program.session()).run());
+        QCOMPARE(m_program.services.informationMessages.size(), 1);
+        QCOMPARE(m_program.services.informationMessages.constFirst().text,
                  QStringLiteral("Application is already running"));
-        QCOMPARE(m_program.platform.informationMessages.constFirst().parent, nullptr);
-        QVERIFY(!m_program.platform.calls.contains(QStringLiteral("seedRandomFromClock")));
+        QCOMPARE(m_program.services.informationMessages.constFirst().parent, nullptr);
+        QVERIFY(!m_program.services.calls.contains(QStringLiteral("seedRandomFromClock")));
         QCOMPARE(QApplication::topLevelWidgets().count(), 0);
     }
 
     void aStartShowsTheMainWindowInItsInitialState() {
-        m_program.platform.randomDraws = {0.5};
+        m_program.services.randomDraws = {0.5};
         QSignalSpy ended(&m_program.session(), &Session::ended);
-        QVERIFY(Startup(m_program.platform, m_program.session()).run());
-        QVERIFY(m_program.platform.calls.contains(QStringLiteral("seedRandomFromClock")));
-        QVERIFY(m_program.platform.randomDraws.empty()); // one draw, for the promotional label
-        QVERIFY(m_program.platform.informationMessages.isEmpty());
+        QVERIFY(Startup(m_program.services, m_program.session()).run());
+        QVERIFY(m_program.services.calls.contains(QStringLiteral("seedRandomFromClock")));
+        QVERIFY(m_program.services.randomDraws.empty()); // one draw, for the promotional label
+        QVERIFY(m_program.services.informationMessages.isEmpty());
         const auto shown = ShownWindows<frmMain>();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(Child<QLineEdit>(*shown.constFirst(), "txtName").text(), QString());
@@ -125,8 +125,8 @@ private slots:
     void theDrawBringsAnOfferToTheFront() {
         QFETCH(double, r);
         QFETCH(QString, front);
-        m_program.platform.randomDraws = {r};
-        QVERIFY(Startup(m_program.platform, m_program.session()).run());
+        m_program.services.randomDraws = {r};
+        QVERIFY(Startup(m_program.services, m_program.session()).run());
         QCOMPARE(FrontOffer(*ShownWindows<frmMain>().constFirst()), front);
     }
 
@@ -134,8 +134,8 @@ private slots:
         auto* window = new frmMain(m_program.session());
         window->showCentred();
         window->bringOfferToFront(PromoOffer::Cobrand);
-        m_program.platform.randomDraws = {0.95};
-        CoBrand_Randomize(m_program.platform, *window);
+        m_program.services.randomDraws = {0.95};
+        CoBrand_Randomize(m_program.services, *window);
         QCOMPARE(FrontOffer(*window), QStringLiteral("lblCobrand"));
     }
 

@@ -9,54 +9,15 @@ void FakePlatform::reset() {
     *this = FakePlatform{};
 }
 
-void FakePlatform::showInformation(QWidget* parent, const QString& text) {
-    calls.append(QStringLiteral("showInformation"));
-    informationMessages.append({parent, text});
+void FakePlatform::openWebAddress(const QString& address) {
+    calls.append(QStringLiteral("openWebAddress"));
+    RecordingWindowServices::openWebAddress(address);
 }
 
 bool FakePlatform::askYesNo(QWidget* parent, const QString& text) {
     calls.append(QStringLiteral("askYesNo"));
     questions.append({parent, text});
     return nextAnswerYes;
-}
-
-void FakePlatform::openWebAddress(const QString& address) {
-    calls.append(QStringLiteral("openWebAddress"));
-    openedAddresses.append(address);
-}
-
-void FakePlatform::runModal(QDialog& dialog) {
-    calls.append(QStringLiteral("runModal"));
-    modalDialogs.append(dialog.objectName());
-    if (whileModalIsShown) {
-        dialog.show();
-        whileModalIsShown(dialog);
-    }
-    dialog.close();
-}
-
-QString FakePlatform::chooseSaveFile(QWidget*, const SaveFileRequest& request) {
-    calls.append(QStringLiteral("chooseSaveFile"));
-    saveRequests.append(request);
-    if (whileSaveDialogIsShown) {
-        whileSaveDialogIsShown();
-    }
-    return nextSaveFileName;
-}
-
-bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer, bool selectionOffered) {
-    calls.append(QStringLiteral("choosePrinter"));
-    printRequests.append(selectionOffered);
-    if (printToPdfFile.isEmpty()) {
-        return false;
-    }
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printToPdfFile);
-    if (chosenPageRange.first > 0) {
-        printer.setPrintRange(QPrinter::PageRange);
-    }
-    printer.setFromTo(chosenPageRange.first, chosenPageRange.second);
-    return true;
 }
 
 QString FakePlatform::readSetting(const QString& section, const QString& name) {

@@ -1,7 +1,7 @@
 // Helpers for tests that drive the program's windows offscreen.
 #pragma once
 
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "Session.h"
 
 #include <QAction>
@@ -57,16 +57,17 @@ inline QStringList DescribeItems(const QList<QAction*>& items) {
     return described;
 }
 
-// The program on the recording platform, with a fresh session for each test.
-class ProgramUnderTest {
+// The program's windows over recording services, with a fresh session for each test; start-up's
+// tests run it over the whole recording platform.
+template <typename Services> class ProgramOn {
 public:
-    FakePlatform platform;
+    Services services;
 
     Session& session() const { return *m_session; }
 
     void start() {
-        platform.reset();
-        m_session = std::make_unique<Session>(platform);
+        services = Services{};
+        m_session = std::make_unique<Session>(services);
     }
 
     // Closes and deletes what the test left open, then ends the session.
@@ -78,7 +79,7 @@ public:
     // The texts of the information messages shown so far.
     QStringList messages() const {
         QStringList texts;
-        for (const auto& message : platform.informationMessages) {
+        for (const auto& message : services.informationMessages) {
             texts.append(message.text);
         }
         return texts;
@@ -87,5 +88,7 @@ public:
 private:
     std::unique_ptr<Session> m_session;
 };
+
+using ProgramUnderTest = ProgramOn<FakeWindowServices>;
 
 } // namespace seraphel::testing

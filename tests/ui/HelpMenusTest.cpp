@@ -3,7 +3,7 @@
 // it is shown and closed.
 #include "HelpMenus.h"
 #include "BuildInfo.h"
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "LayoutRules.h"
 #include "PageTriggers.h"
 #include "QtPlatform.h"
@@ -42,20 +42,20 @@ const char* HostName(Host host) {
 
 // Stands in for the main or the result window: a File menu, then the shared menus, and an
 // input that must come through the about box untouched.
-std::unique_ptr<QMainWindow> MakeWindow(Platform& platform, HelpMenuVariant variant) {
+std::unique_ptr<QMainWindow> MakeWindow(WindowServices& services, HelpMenuVariant variant) {
     auto window = std::make_unique<QMainWindow>();
     QMenu* file = window->menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("E&xit"));
     window->setCentralWidget(new QLineEdit(QStringLiteral("Gabriel"), window.get()));
-    new HelpMenus(platform, *window->menuBar(), variant, *window);
+    new HelpMenus(services, *window->menuBar(), variant, *window);
     return window;
 }
 
-std::unique_ptr<QWidget> MakeHost(Platform& platform, Host host) {
+std::unique_ptr<QWidget> MakeHost(WindowServices& services, Host host) {
     if (host == Host::AboutBox) {
-        return std::make_unique<frmAbout>(platform, nullptr);
+        return std::make_unique<frmAbout>(services, nullptr);
     }
-    return MakeWindow(platform, VariantOf(host));
+    return MakeWindow(services, VariantOf(host));
 }
 
 [[nodiscard]] bool ShowActive(QWidget& widget) {
@@ -70,7 +70,7 @@ class HelpMenusTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_fake.reset(); }
+    void init() { m_fake = FakeWindowServices{}; }
 
     void controlsOpenTheirPageEachTime_data();
     void controlsOpenTheirPageEachTime();
@@ -87,7 +87,7 @@ private slots:
     void aboutBoxClosesOnOkEnterAndEscape();
 
 private:
-    FakePlatform m_fake;
+    FakeWindowServices m_fake;
 };
 
 void HelpMenusTest::controlsOpenTheirPageEachTime_data() {

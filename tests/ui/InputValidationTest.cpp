@@ -1,7 +1,7 @@
 // The main window's check of the name and the date before a find: that the lists feed the
 // engine's check (whose every month and day its own test covers), the messages, where the
 // focus goes, and what stays.
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "Session.h"
 #include "WindowTesting.h"
 #include "frmDisplay.h"
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(m_window->ValidateInput(), expectedMessage.isEmpty());
         QCOMPARE(m_program.messages(), expectedMessage.isEmpty() ? QStringList{} : QStringList{expectedMessage});
         if (!expectedMessage.isEmpty()) {
-            QCOMPARE(m_program.platform.informationMessages.constFirst().parent, m_window);
+            QCOMPARE(m_program.services.informationMessages.constFirst().parent, m_window);
         }
     }
 

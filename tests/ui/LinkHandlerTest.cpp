@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "LinkDetector.h"
 #include "modRTB.h"
 
@@ -21,7 +21,7 @@ QStringList Found(const QString& text) {
     return found;
 }
 
-// A window with a rich-text box, shown offscreen, and the link handler's platform.
+// A window with a rich-text box, shown offscreen, and the link handler's services.
 class BoxWindow final {
 public:
     explicit BoxWindow(const QString& text)
@@ -81,7 +81,7 @@ public:
         });
     }
 
-    FakePlatform platform;
+    FakeWindowServices services;
     std::unique_ptr<QWidget> owner = std::make_unique<QWidget>();
     QTextEdit* box;
 };
@@ -179,7 +179,7 @@ void LinkHandlerTest::opensWwwAddressesAsWebPages() {
 void LinkHandlerTest::showsDetectedAddressesAsLinks() {
     BoxWindow window(kText);
     QVERIFY(window.shownLinks().isEmpty());
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     QCOMPARE(window.shownLinks(),
              (QStringList{QStringLiteral("www.seraphel.example"), QStringLiteral("mailto:anna@a.example"),
                           QStringLiteral("http://b.example/angels")}));
@@ -202,10 +202,10 @@ void LinkHandlerTest::leftPressOnALinkOpensItOnce() {
     QFETCH(QString, word);
     QFETCH(QString, address);
     BoxWindow window(kText);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     const int wordAt = static_cast<int>(kText.indexOf(word));
     window.press(window.pointAt(wordAt));
-    QCOMPARE(window.platform.openedAddresses, QStringList{address});
+    QCOMPARE(window.services.openedAddresses, QStringList{address});
     // The box handled the press as well: its cursor went to the place pressed.
     QVERIFY(qAbs(window.box->textCursor().position() - wordAt) <= 1);
 }
@@ -223,7 +223,7 @@ void LinkHandlerTest::otherMouseActionsOpenNothing_data() {
 void LinkHandlerTest::otherMouseActionsOpenNothing() {
     QFETCH(QString, action);
     BoxWindow window(kText);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     const QPoint onLink = window.pointOn(QStringLiteral("seraphel"));
     const QPoint lastCharacter = window.pointAt(static_cast<int>(kText.size()) - 1);
     if (action == QLatin1String("right")) {
@@ -239,12 +239,12 @@ void LinkHandlerTest::otherMouseActionsOpenNothing() {
     } else {
         window.press(QPoint(lastCharacter.x(), window.box->viewport()->height() - 3));
     }
-    QCOMPARE(window.platform.openedAddresses, QStringList());
+    QCOMPARE(window.services.openedAddresses, QStringList());
 }
 
 void LinkHandlerTest::showsThePointingHandOverLinks() {
     BoxWindow window(kText);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     // Qt drops a move to where the pointer already is: start from a corner no test presses.
     QTest::mouseMove(window.box->viewport(), QPoint(1, window.box->viewport()->height() - 1));
     QCOMPARE(window.box->viewport()->cursor().shape(), Qt::IBeamCursor);
@@ -263,30 +263,30 @@ void LinkHandlerTest::opensALongLinkWhole() {
     BoxWindow window(QStringLiteral("Long: ") + link);
     window.box->setLineWrapMode(QTextEdit::WidgetWidth);
     window.box->setWordWrapMode(QTextOption::WrapAnywhere);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     window.press(window.pointOn(QStringLiteral("a.example")));
-    QCOMPARE(window.platform.openedAddresses, QStringList{link});
+    QCOMPARE(window.services.openedAddresses, QStringList{link});
 }
 
 void LinkHandlerTest::findsLinksInAScrolledBox() {
     BoxWindow window(QStringLiteral("line\n").repeated(60) + QStringLiteral("end www.bottom.example"));
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     window.box->moveCursor(QTextCursor::End);
     window.box->ensureCursorVisible();
     QVERIFY(window.box->verticalScrollBar()->value() > 0);
     window.press(window.pointOn(QStringLiteral("bottom")));
-    QCOMPARE(window.platform.openedAddresses, QStringList{QStringLiteral("http://www.bottom.example")});
+    QCOMPARE(window.services.openedAddresses, QStringList{QStringLiteral("http://www.bottom.example")});
 }
 
 void LinkHandlerTest::keepsDetectionUpToDateWhileEditing() {
     BoxWindow window(QStringLiteral("no links yet"));
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     QVERIFY(window.shownLinks().isEmpty());
     window.box->moveCursor(QTextCursor::End);
     QTest::keyClicks(window.box, QStringLiteral(" see ftp://f.example/a"));
     QCOMPARE(window.shownLinks(), QStringList{QStringLiteral("ftp://f.example/a")});
     window.press(window.pointOn(QStringLiteral("f.example")));
-    QCOMPARE(window.platform.openedAddresses, QStringList{QStringLiteral("ftp://f.example/a")});
+    QCOMPARE(window.services.openedAddresses, QStringList{QStringLiteral("ftp://f.example/a")});
 
     // Breaking the address ends the link where the blank now stands.
     window.box->moveCursor(QTextCursor::End);
@@ -299,58 +299,58 @@ void LinkHandlerTest::keepsDetectionUpToDateWhileEditing() {
 
 void LinkHandlerTest::removalTurnsDetectionOff() {
     BoxWindow window(kText);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     RemoveLinkHandler(window.box);
     QVERIFY(window.shownLinks().isEmpty());
     window.press(window.pointOn(QStringLiteral("seraphel")));
     QTest::keyClicks(window.box, QStringLiteral(" www.new.example "));
     QVERIFY(window.shownLinks().isEmpty());
-    QCOMPARE(window.platform.openedAddresses, QStringList());
+    QCOMPARE(window.services.openedAddresses, QStringList());
 }
 
 void LinkHandlerTest::removingTwiceOrUninstalledDoesNothing() {
     BoxWindow window(kText);
     RemoveLinkHandler(window.box); // nothing installed
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     RemoveLinkHandler(window.box);
     RemoveLinkHandler(window.box);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     window.press(window.pointOn(QStringLiteral("seraphel")));
-    QCOMPARE(window.platform.openedAddresses.size(), 1);
+    QCOMPARE(window.services.openedAddresses.size(), 1);
 }
 
 void LinkHandlerTest::installingTwiceDoesNotChain() {
     BoxWindow window(kText);
-    InstallLinkHandler(window.box, window.platform);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
+    InstallLinkHandler(window.box, window.services);
     window.press(window.pointOn(QStringLiteral("seraphel")));
-    QCOMPARE(window.platform.openedAddresses.size(), 1);
+    QCOMPARE(window.services.openedAddresses.size(), 1);
     QCOMPARE(window.shownLinks().size(), 3);
     RemoveLinkHandler(window.box);
     window.press(window.pointOn(QStringLiteral("seraphel")));
-    QCOMPARE(window.platform.openedAddresses.size(), 1);
+    QCOMPARE(window.services.openedAddresses.size(), 1);
 }
 
 void LinkHandlerTest::destroyingOneBoxLeavesTheOthersLinks() {
     auto first = std::make_unique<BoxWindow>(kText);
     BoxWindow second(kText);
-    InstallLinkHandler(first->box, first->platform);
-    InstallLinkHandler(second.box, second.platform);
+    InstallLinkHandler(first->box, first->services);
+    InstallLinkHandler(second.box, second.services);
     RemoveLinkHandler(first->box); // as the first report window does when it closes
     first.reset();
     second.press(second.pointOn(QStringLiteral("seraphel")));
-    QCOMPARE(second.platform.openedAddresses.size(), 1);
+    QCOMPARE(second.services.openedAddresses.size(), 1);
 }
 
 void LinkHandlerTest::ownerClosingWithTheHandlerLeavesNothingInstalled() {
     {
         BoxWindow gone(kText);
-        InstallLinkHandler(gone.box, gone.platform);
+        InstallLinkHandler(gone.box, gone.services);
     }
     BoxWindow window(kText);
-    InstallLinkHandler(window.box, window.platform);
+    InstallLinkHandler(window.box, window.services);
     window.press(window.pointOn(QStringLiteral("seraphel")));
-    QCOMPARE(window.platform.openedAddresses.size(), 1);
+    QCOMPARE(window.services.openedAddresses.size(), 1);
 }
 
 } // namespace seraphel

@@ -1,6 +1,6 @@
 // The name box's key filter: what each typed character does to the box, with the meaning
 // a Windows keyboard gives it, and which keys pass without being filtered at all.
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "Session.h"
 #include "TypedCharacter.h"
 #include "WindowTesting.h"
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(nameBox().text(), expectedText);
         QCOMPARE(m_program.messages(), refused ? QStringList{kOnlyLetters} : QStringList{});
         if (refused) {
-            QCOMPARE(m_program.platform.informationMessages.constFirst().parent, m_window);
+            QCOMPARE(m_program.services.informationMessages.constFirst().parent, m_window);
         }
     }
 

@@ -2,7 +2,7 @@
 // Back gives a fresh main window, and only the user's closing of the shown window ends the
 // program.
 #include "Catalogue.h"
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "FindFlow.h"
 #include "PageTriggers.h"
 #include "Pictures.h"
@@ -311,7 +311,7 @@ private slots:
         cobrand.raise();
         ClickAtCentreOf(fullBrand); // the same spot, now covered by the co-branding offer
         ClickAtCentreOf(fullBrand);
-        QCOMPARE(m_program.platform.openedAddresses,
+        QCOMPARE(m_program.services.openedAddresses,
                  (QStringList{test::ExpectedPageAddress("home-page"), test::ExpectedPageAddress("fully-branded"),
                               test::ExpectedPageAddress("co-brand"), test::ExpectedPageAddress("co-brand")}));
     }

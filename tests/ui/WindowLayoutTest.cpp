@@ -5,7 +5,7 @@
 // and the fixed and centred windows.
 #include "Catalogue.h"
 #include "Controls.h"
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "FindFlow.h"
 #include "LayoutRules.h"
 #include "Session.h"

@@ -1,7 +1,7 @@
 // How the main and the result window wire in what others build: the Help menus of their
 // kind (whose items, pages and about box the menus' own test covers) and the report window,
 // driven on the real windows through the recording platform.
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "FindFlow.h"
 #include "HelpMenus.h"
 #include "PageTriggers.h"
@@ -66,11 +66,11 @@ private slots:
         QFETCH(HelpMenuVariant, kind);
         QWidget& shown = show(window);
         QMenuBar menusOfTheKind;
-        new HelpMenus(m_program.platform, menusOfTheKind, kind, menusOfTheKind);
+        new HelpMenus(m_program.services, menusOfTheKind, kind, menusOfTheKind);
         QCOMPARE(Child<QAction>(shown, "mnuUpdate").text(), Child<QAction>(menusOfTheKind, "mnuUpdate").text());
 
         QVERIFY(test::TriggerControl(shown, QStringLiteral("mnuOnline")));
-        QCOMPARE(m_program.platform.openedAddresses, QStringList{test::ExpectedPageAddress("help-web-page")});
+        QCOMPARE(m_program.services.openedAddresses, QStringList{test::ExpectedPageAddress("help-web-page")});
     }
 
     void printButtonAndMenuOpenTheReportOfWhatTheWindowShows_data() {
@@ -86,11 +86,11 @@ private slots:
         Child<QLabel>(result, "lblSunSignName").setText(QStringLiteral("Shown Sign"));
 
         QString report;
-        m_program.platform.whileModalIsShown = [&](QDialog& dialog) {
+        m_program.services.whileModalIsShown = [&](QDialog& dialog) {
             report = Child<QTextEdit>(dialog, "RTB").toPlainText();
         };
         QVERIFY(test::TriggerControl(result, control));
-        QCOMPARE(m_program.platform.modalDialogs, QStringList{QStringLiteral("frmSave")});
+        QCOMPARE(m_program.services.modalDialogs, QStringList{QStringLiteral("frmSave")});
         QVERIFY2(report.contains(QStringLiteral("Your Sun Sign : Shown Sign")), qPrintable(report));
     }
 };

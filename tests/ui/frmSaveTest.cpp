@@ -1,6 +1,6 @@
 #include "frmSave.h"
 #include "BuildInfo.h"
-#include "FakePlatform.h"
+#include "FakeWindowServices.h"
 #include "FileFaults.h"
 #include "LayoutRules.h"
 #include "PageTriggers.h"
@@ -48,7 +48,7 @@ bool WriteFile(const QString& path, const QByteArray& content) {
 class Report final {
 public:
     explicit Report(const ReportFields& fields = test::SampleReportFields())
-        : window(platform, fields, nullptr)
+        : window(services, fields, nullptr)
         , box(window.findChild<QTextEdit*>(QStringLiteral("RTB"))) {}
 
     void show() {
@@ -74,7 +74,7 @@ public:
         box->setTextCursor(cursor);
     }
 
-    FakePlatform platform;
+    FakeWindowServices services;
     frmSave window;
     QTextEdit* box;
 };
@@ -294,7 +294,7 @@ void frmSaveTest::linkLabelsOpenTheirPages() {
     // Clicked where the user sees the label, twice: each click opens the page again.
     QVERIFY(test::TriggerControl(report.window, label));
     QVERIFY(test::TriggerControl(report.window, label));
-    QCOMPARE(report.platform.openedAddresses, QStringList(2, address));
+    QCOMPARE(report.services.openedAddresses, QStringList(2, address));
 }
 
 void frmSaveTest::composesTheReadingWhenItLoads() {
@@ -334,25 +334,25 @@ void frmSaveTest::breaksLinesAnywhereWhileAWordIsTooLongToSeekItsEnd() {
 void frmSaveTest::cancellingTheSaveDialogWritesNothing() {
     Report report;
     report.window.cmdSave_Click();
-    QCOMPARE(report.platform.saveRequests.size(), 1);
-    const SaveFileRequest& request = report.platform.saveRequests.first();
+    QCOMPARE(report.services.saveRequests.size(), 1);
+    const SaveFileRequest& request = report.services.saveRequests.first();
     QCOMPARE(request.title, QStringLiteral("Seraphel"));
     QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.rtf)"));
     // A name typed without extension becomes an .rtf file, which every program opens as RTF.
     QCOMPARE(request.defaultSuffix, QStringLiteral("rtf"));
-    QVERIFY(report.platform.informationMessages.isEmpty());
+    QVERIFY(report.services.informationMessages.isEmpty());
     QVERIFY(QDir(folder->path()).isEmpty());
 }
 
 void frmSaveTest::savesTheBoxAsRtfUnderTheChosenName() {
     Report report;
     report.appendNote(QStringLiteral("A note {with braces}"));
-    report.platform.nextSaveFileName = folder->filePath(QStringLiteral("reading.rtf"));
+    report.services.nextSaveFileName = folder->filePath(QStringLiteral("reading.rtf"));
     report.window.cmdSave_Click();
-    const QByteArray saved = ReadFile(report.platform.nextSaveFileName);
+    const QByteArray saved = ReadFile(report.services.nextSaveFileName);
     QCOMPARE(saved, WriteRtf(*report.box->document()));
     QVERIFY(saved.contains("A note \\{with braces\\}"));
-    QVERIFY(report.platform.informationMessages.isEmpty());
+    QVERIFY(report.services.informationMessages.isEmpty());
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.rtf")});
 }
 
@@ -360,10 +360,10 @@ void frmSaveTest::overwritesAnExistingFile() {
     const QString path = folder->filePath(QStringLiteral("reading.rtf"));
     QVERIFY(WriteFile(path, QByteArray("old content that is longer than nothing").repeated(200)));
     Report report;
-    report.platform.nextSaveFileName = path;
+    report.services.nextSaveFileName = path;
     report.window.cmdSave_Click();
     QCOMPARE(ReadFile(path), WriteRtf(*report.box->document()));
-    QVERIFY(report.platform.informationMessages.isEmpty());
+    QVERIFY(report.services.informationMessages.isEmpty());
 }
 
 void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
@@ -371,9 +371,9 @@ void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
     const QByteArray old = "{\\rtf1 the reading saved last week}";
     QVERIFY(WriteFile(path, old));
     Report report;
-    report.platform.nextSaveFileName = path;
+    report.services.nextSaveFileName = path;
     // A file size limit makes the disk "full" a few hundred bytes into the new file. The
-    // program's platform keeps the limit from ending the process, as at the program's start.
+    // program's services keeps the limit from ending the process, as at the program's start.
     {
         const QtPlatform program;
         const testing::FileSizeLimit limit(300);
@@ -385,8 +385,8 @@ void frmSaveTest::aWriteThatFailsHalfwayKeepsTheOldFile() {
 
     QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("reading.rtf")});
-    QCOMPARE(report.platform.informationMessages.size(), 1);
-    QVERIFY(report.platform.informationMessages.first().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(report.services.informationMessages.size(), 1);
+    QVERIFY(report.services.informationMessages.first().text.contains(QDir::toNativeSeparators(path)));
 }
 
 void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere_data() {
@@ -418,19 +418,19 @@ void frmSaveTest::aSaveThatCannotBeDoneLeavesWhatIsThere() {
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     });
     Report report;
-    report.platform.nextSaveFileName = BeforeTheDialog(fault, root);
+    report.services.nextSaveFileName = BeforeTheDialog(fault, root);
     QStringList before;
-    report.platform.whileSaveDialogIsShown = [&] {
+    report.services.whileSaveDialogIsShown = [&] {
         WhileTheDialogIsOpen(fault, root);
         before = Snapshot(root.path());
     };
     report.window.cmdSave_Click();
     QCOMPARE(Snapshot(root.path()), before);
-    QCOMPARE(report.platform.informationMessages.size(), 1);
-    QCOMPARE(report.platform.informationMessages.first().parent, &report.window);
-    QCOMPARE(report.platform.informationMessages.first().text,
+    QCOMPARE(report.services.informationMessages.size(), 1);
+    QCOMPARE(report.services.informationMessages.first().parent, &report.window);
+    QCOMPARE(report.services.informationMessages.first().text,
              QStringLiteral("The file \"%1\" could not be saved.")
-                 .arg(QDir::toNativeSeparators(report.platform.nextSaveFileName)));
+                 .arg(QDir::toNativeSeparators(report.services.nextSaveFileName)));
 }
 
 void frmSaveTest::aTargetThatIsNoFileIsLeftAsItIs_data() {
@@ -449,21 +449,21 @@ void frmSaveTest::aTargetThatIsNoFileIsLeftAsItIs() {
     QVERIFY(testing::MakeNamedPipe(pipe));
     QVERIFY(!throughALink || QFile::link(pipe, link));
     Report report;
-    report.platform.nextSaveFileName = throughALink ? link : pipe;
+    report.services.nextSaveFileName = throughALink ? link : pipe;
     report.window.cmdSave_Click();
     QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
     QCOMPARE(QFileInfo(link).isSymLink(), throughALink);
-    QCOMPARE(report.platform.informationMessages.size(), 1);
+    QCOMPARE(report.services.informationMessages.size(), 1);
 }
 
 void frmSaveTest::printsTheWholeDocumentWithoutPageNumbers() {
     Report report;
     // A note long enough to need a second page.
     report.appendNote(QStringLiteral("\nA note of my own").repeated(80));
-    report.platform.printToPdfFile = folder->filePath(QStringLiteral("whole.pdf"));
+    report.services.printToPdfFile = folder->filePath(QStringLiteral("whole.pdf"));
     report.window.cmdPrint_Click();
-    QCOMPARE(report.platform.printRequests, QList<bool>{false});
-    const QString printed = PdfText(report.platform.printToPdfFile);
+    QCOMPARE(report.services.printRequests, QList<bool>{false});
+    const QString printed = PdfText(report.services.printToPdfFile);
     for (const QString& words : {QStringLiteral("By Day Of Birth"), QStringLiteral("By Month Of Birth"),
                                  QStringLiteral("By SunSign"), kDayAngel, QStringLiteral("A note of my own")}) {
         QVERIFY2(printed.contains(words), qPrintable(words));
@@ -476,17 +476,17 @@ void frmSaveTest::printsTheWholeDocumentWithoutPageNumbers() {
 void frmSaveTest::printsOnlyTheSelection() {
     Report report;
     report.select(QStringLiteral("Name Of Angel : ") + kDayAngel);
-    report.platform.printToPdfFile = folder->filePath(QStringLiteral("selection.pdf"));
+    report.services.printToPdfFile = folder->filePath(QStringLiteral("selection.pdf"));
     report.window.cmdPrint_Click();
-    QCOMPARE(report.platform.printRequests, QList<bool>{true});
-    QCOMPARE(PdfText(report.platform.printToPdfFile).simplified(), QStringLiteral("Name Of Angel : ") + kDayAngel);
+    QCOMPARE(report.services.printRequests, QList<bool>{true});
+    QCOMPARE(PdfText(report.services.printToPdfFile).simplified(), QStringLiteral("Name Of Angel : ") + kDayAngel);
 }
 
 void frmSaveTest::cancellingThePrintDialogPrintsNothing() {
     Report report;
     report.window.cmdPrint_Click();
-    QCOMPARE(report.platform.printRequests, QList<bool>{false});
-    QVERIFY(report.platform.informationMessages.isEmpty());
+    QCOMPARE(report.services.printRequests, QList<bool>{false});
+    QVERIFY(report.services.informationMessages.isEmpty());
     QVERIFY(QDir(folder->path()).isEmpty());
 }
 
@@ -504,10 +504,10 @@ void frmSaveTest::aPageRangeChosenInTheDialogIsNotHeededTo() {
         report.select(selected);
     }
     const auto printWithPages = [&](const QString& name, int from, int to) {
-        report.platform.printToPdfFile = folder->filePath(name);
-        report.platform.chosenPageRange = {from, to};
+        report.services.printToPdfFile = folder->filePath(name);
+        report.services.chosenPageRange = {from, to};
         report.window.cmdPrint_Click();
-        return PdfText(report.platform.printToPdfFile);
+        return PdfText(report.services.printToPdfFile);
     };
     const QString asChosen = printWithPages(QStringLiteral("pages.pdf"), 2, 2);
     QCOMPARE(asChosen, printWithPages(QStringLiteral("all.pdf"), 0, 0));
@@ -515,7 +515,7 @@ void frmSaveTest::aPageRangeChosenInTheDialogIsNotHeededTo() {
 
 void frmSaveTest::handlesLinksWhileShownModally() {
     Report report(LinkReading());
-    report.platform.whileModalIsShown = [&](QDialog& shown) {
+    report.services.whileModalIsShown = [&](QDialog& shown) {
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
         QTextCursor cursor(report.box->document());
         cursor.setPosition(static_cast<int>(report.box->toPlainText().indexOf(QStringLiteral("angels"))));
@@ -523,9 +523,9 @@ void frmSaveTest::handlesLinksWhileShownModally() {
         QTest::mousePress(report.box->viewport(), Qt::LeftButton, {}, onLink);
         QTest::mouseRelease(report.box->viewport(), Qt::LeftButton, {}, onLink);
     };
-    report.platform.runModal(report.window);
-    QCOMPARE(report.platform.modalDialogs, QStringList{QStringLiteral("frmSave")});
-    QCOMPARE(report.platform.openedAddresses, QStringList{QStringLiteral("http://www.angels.example")});
+    report.services.runModal(report.window);
+    QCOMPARE(report.services.modalDialogs, QStringList{QStringLiteral("frmSave")});
+    QCOMPARE(report.services.openedAddresses, QStringList{QStringLiteral("http://www.angels.example")});
     QVERIFY2(ShownLinkCount(*report.box) == 0, "closing the window removes the link handling");
 }
 
