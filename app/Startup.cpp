@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <optional>
 
@@ -28,31 +27,26 @@ Startup::Startup(Platform& platform, Session& session)
     , m_session(session) {}
 
 bool Startup::run() {
-    Platform& platform = m_platform;
-    if (!platform.claimSingleInstance()) {
-        platform.showInformation(nullptr, QStringLiteral("Application is already running"));
+    if (!m_platform.claimSingleInstance()) {
+        m_platform.showInformation(nullptr, QStringLiteral("Application is already running"));
         ShutdownAll();
         return false;
     }
-    platform.seedRandomFromClock();
-    CheckForUpdateReminder(platform);
+    m_platform.seedRandomFromClock();
+    CheckForUpdateReminder(m_platform);
     auto* window = new frmMain(m_session);
     window->showCentred();
-    CoBrand_Randomize(platform, *window);
+    CoBrand_Randomize(m_platform, *window);
     return true;
 }
 
 int CoBrandNumber(double r) {
-    const double x = 6 * r + 1;
-    const double below = std::floor(x);
-    const double fraction = x - below;
-    const bool odd = std::fmod(below, 2) != 0;
-    return static_cast<int>(below) + (fraction > 0.5 || (fraction == 0.5 && odd) ? 1 : 0);
+    // The default rounding mode, which nothing here changes, takes halves to the even number.
+    return static_cast<int>(std::nearbyint(6 * r + 1));
 }
 
 void CoBrand_Randomize(Platform& platform, frmMain& window) {
-    const auto intCoBrandRandomNumber = static_cast<std::int16_t>(CoBrandNumber(platform.drawRandom()));
-    if (const auto offer = kFrontByNumber.at(static_cast<std::size_t>(intCoBrandRandomNumber - 1))) {
+    if (const auto offer = kFrontByNumber.at(static_cast<std::size_t>(CoBrandNumber(platform.drawRandom()) - 1))) {
         window.bringOfferToFront(*offer);
     }
 }
@@ -71,10 +65,7 @@ int RunProgram(Platform& platform) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     Session session(platform);
     QObject::connect(&session, &Session::ended, qApp, [] { QCoreApplication::exit(EXIT_SUCCESS); });
-    if (!Startup(platform, session).run()) {
-        return EXIT_SUCCESS;
-    }
-    return QApplication::exec();
+    return Startup(platform, session).run() ? QApplication::exec() : EXIT_SUCCESS;
 }
 
 } // namespace seraphel

@@ -1,7 +1,5 @@
-// What runs from the start of the process until the main window waits for input, and how
-// the program ends: a second instance is refused, the random numbers are seeded, the update
-// reminder gets its turn, the main window is shown and one of its promotional labels is
-// drawn to the front.
+// Start-up, from the start of the process until the main window waits for input, and the end
+// of the program.
 #pragma once
 
 namespace seraphel {
@@ -22,8 +20,7 @@ private:
     Session& m_session;
 };
 
-// The number 1 ... 7 for a draw 0 <= r < 1: x = 6r + 1 rounded to the nearest integer, a
-// value halfway between two integers to the even one.
+// The number 1 ... 7 for a draw 0 <= r < 1: 6r + 1 rounded to the nearest integer, a half to the even one.
 int CoBrandNumber(double r);
 
 // Draws a number and brings the main window's lblCobrand (1, 3, 5) or lblFullBrand (2, 4, 6)
@@ -34,8 +31,7 @@ void CoBrand_Randomize(Platform& platform, frmMain& window);
 // loop runs, the caller ends the process by returning.
 void ShutdownAll();
 
-// The whole program on the given platform: start-up, then the windows until the user
-// closes the one shown. Returns the process's exit code.
+// The whole program on the given platform until the user closes the window shown; returns the exit code.
 int RunProgram(Platform& platform);
 
 } // namespace seraphel

@@ -94,12 +94,8 @@ inline constexpr std::array<std::string_view, 12> kMonthOfBirthAngelNames{
     "St.Gabriel",  "St.Barchiel", "St.Machidiel", "St.Asmodel", "St.Ambriel",   "St.Muriel",
     "St.Verchiel", "St.Hamaliel", "St.Uriel",     "St.Barbiel", "St.Adnachiel", "St.Hanael",
 };
-inline constexpr std::array<std::string_view, 4> kSunSignAngelNames{
-    "St.Michael",
-    "St.Uriel",
-    "St.Gabriel",
-    "St.Raphael",
-};
+inline constexpr std::array<std::string_view, 4> kSunSignAngelNames{"St.Michael", "St.Uriel", "St.Gabriel",
+                                                                    "St.Raphael"};
 
 // The colours of the day-of-birth angels; the two Uriel days are capitalised differently.
 inline constexpr std::array<std::string_view, 5> kDayOfBirthColours{

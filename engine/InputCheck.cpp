@@ -15,10 +15,8 @@ constexpr int kDay31 = 30;
 
 int YearNumber(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return 0;
-    }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    text = first == std::string_view::npos ? std::string_view{}
+                                           : text.substr(first, text.find_last_not_of(' ') - first + 1);
     int year = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
     return error == std::errc{} && end == text.data() + text.size() ? year : 0;
@@ -31,8 +29,7 @@ InputProblem CheckBirthInput(std::string_view name, std::string_view yearText, i
         return InputProblem::MissingName;
     }
     if (monthPosition == kFebruary) {
-        const bool leapYear = YearNumber(yearText) % 4 == 0;
-        const int firstBadDay = leapYear ? kDay30 : kDay29;
+        const int firstBadDay = YearNumber(yearText) % 4 == 0 ? kDay30 : kDay29; // leap years have day 29
         if (dayPosition >= firstBadDay && dayPosition <= kDay31) {
             return InputProblem::BadFebruaryDay;
         }

@@ -53,10 +53,8 @@ void ReadMonthOfBirthAngel(const BirthDetails& details, AngelReading& reading, s
     if (!detail::TryWritePicture(reading.picByMonthOfBirth, angel.picture)) {
         return;
     }
-    std::string description{TextByKey(angel.text)};
-    description += kParagraphSeparator;
-    description += TextByKey(row.monthText);
-    reading.txtAngelDescByMonthOfBirth = std::move(description);
+    reading.txtAngelDescByMonthOfBirth =
+        std::string{TextByKey(angel.text)}.append(kParagraphSeparator).append(TextByKey(row.monthText));
 }
 
 } // namespace seraphel

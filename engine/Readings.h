@@ -65,8 +65,7 @@ extern const std::array<ElementAngel, 4> kElementAngels;  // in kElementNames or
 
 inline constexpr std::int16_t kLastDayPosition = 30;
 
-// Month or day position outside the table writes nothing; otherwise each field is
-// written on its own.
+// A month or day position outside the table writes nothing; otherwise each field on its own.
 void ReadSunSignAngel(const BirthDetails& details, AngelReading& reading,
                       std::span<const ElementAngel> angels = kElementAngels);
 

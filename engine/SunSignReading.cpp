@@ -33,10 +33,8 @@ const std::array<ElementAngel, 4> kElementAngels{{
 void ReadSunSignAngel(const BirthDetails& details, AngelReading& reading, std::span<const ElementAngel> angels) {
     const std::int16_t month = details.birthMonthIndex;
     const int dayPosition = details.birthDay - 1;
-    if (month < 0 || static_cast<std::size_t>(month) >= kSignSplits.size()) {
-        return;
-    }
-    if (dayPosition < 0 || dayPosition > kLastDayPosition) {
+    if (month < 0 || static_cast<std::size_t>(month) >= kSignSplits.size() || dayPosition < 0 ||
+        dayPosition > kLastDayPosition) {
         return;
     }
     const SignSplit& split = kSignSplits[static_cast<std::size_t>(month)];

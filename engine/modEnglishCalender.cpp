@@ -65,11 +65,8 @@ constexpr int kHighestSum = 37;
 int MonthCode(std::int16_t year, std::string_view monthName) {
     const auto yearClass = std::ranges::find_if(
         kCalendar, [year](const YearClass& candidate) { return std::ranges::count(candidate.members(), year) > 0; });
-    if (yearClass == kCalendar.end()) {
-        return 0;
-    }
     const auto month = std::ranges::find(kMonthNames, monthName);
-    if (month == kMonthNames.end()) {
+    if (yearClass == kCalendar.end() || month == kMonthNames.end()) {
         return 0;
     }
     return yearClass->monthCodes[static_cast<std::size_t>(month - kMonthNames.begin())];

@@ -1,6 +1,5 @@
-// Weekday of a date of birth, looked up in a built-in calendar of the years 1901 to 2050.
-// The month code (weekday of the month's first day) comes from a table of 28 year
-// classes; the day is added to it and the sum names the weekday.
+// Weekday of a date of birth, from a built-in calendar of the years 1901 to 2050: the month
+// code (weekday of the month's first day) plus the day names the weekday.
 #pragma once
 
 #include <cstdint>

@@ -32,8 +32,7 @@ bool NamesAnInstance(const QLockFile& lock, const QString& path) {
     return age >= 0 && age < kLockWritingSeconds;
 }
 
-// How the removal of a damaged lock went. Contended: another start holds the lock or is taking
-// it over at this moment, and will run.
+// Contended: another start holds the lock or is taking it over at this moment, and will run.
 enum class Removal { Done, Failed, Contended };
 
 // The lock at path, opened without following a link or waiting on a pipe; -1 when it cannot be.
@@ -41,9 +40,8 @@ int OpenLock(const QByteArray& path) {
     return ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
 }
 
-// A holder keeps its lock flocked from the moment it creates it, and so does a start that is
-// removing a damaged lock. Looking shares the flock, so that two starts looking at once do not
-// take each other for holders.
+// A holder keeps its lock flocked from its creation on, as does a start removing a damaged lock.
+// Looking shares the flock, so that two starts looking at once do not take each other for holders.
 bool LockedByAProcess(const QString& path) {
     const int file = OpenLock(QFile::encodeName(path));
     if (file < 0) {
@@ -74,9 +72,7 @@ Removal RemoveDamagedLock(const QLockFile& lock, const QString& path) {
     }
     Removal removal = Removal::Failed;
     if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EWOULDBLOCK) {
-            removal = Removal::Contended;
-        }
+        removal = errno == EWOULDBLOCK ? Removal::Contended : Removal::Failed;
     } else if (StillAtPlace(file, name)) {
         if (NamesAnInstance(lock, path)) {
             removal = Removal::Contended; // written since it was judged

@@ -18,8 +18,6 @@ public:
     enum class Claim { Held, Refused, Unusable };
 
     explicit InstanceLockFile(const QString& path);
-    InstanceLockFile(const InstanceLockFile&) = delete;
-    InstanceLockFile& operator=(const InstanceLockFile&) = delete;
 
     // Refused when another instance holds the lock.
     Claim claim();

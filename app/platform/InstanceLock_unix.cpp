@@ -62,15 +62,13 @@ bool InstanceLock::claim() {
     // another holds, gives up the places it got: two starts at the same moment never both run.
     for (const QString& suffix : {QStringLiteral(".lock"), QStringLiteral("-spare.lock")}) {
         auto file = std::make_unique<InstanceLockFile>(folder + QLatin1Char('/') + m_applicationName + suffix);
-        switch (file->claim()) {
-        case InstanceLockFile::Claim::Held:
-            m_hold->files.push_back(std::move(file));
-            break;
-        case InstanceLockFile::Claim::Refused:
+        const InstanceLockFile::Claim result = file->claim();
+        if (result == InstanceLockFile::Claim::Refused) {
             m_hold->files.clear();
             return false;
-        case InstanceLockFile::Claim::Unusable:
-            break;
+        }
+        if (result == InstanceLockFile::Claim::Held) {
+            m_hold->files.push_back(std::move(file));
         }
     }
     return true;

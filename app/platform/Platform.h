@@ -1,9 +1,6 @@
-// The services outside the program's own windows. The windows may show messages, the file
-// and print dialogs and the program's own modal windows, and hand pages to the browser
-// (WindowServices); start-up also asks the reminder's question and uses the settings store,
-// the single-instance check, the clock and the random draw (Platform). The program runs on
-// QtPlatform; tests run on a recording fake, so no test shows a real modal dialog or opens a
-// browser.
+// The services outside the program's own windows: what the windows may use (WindowServices)
+// and what start-up uses besides (Platform). The program runs on QtPlatform; tests run on a
+// recording fake, so no test shows a real modal dialog or opens a browser.
 #pragma once
 
 #include <QDate>

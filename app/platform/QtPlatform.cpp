@@ -4,7 +4,6 @@
 #include "BuildInfo.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
@@ -57,50 +56,6 @@ public:
     }
 };
 
-} // namespace
-
-QtPlatform::QtPlatform() {
-#ifdef SIGXFSZ
-    // A write past the process's file-size limit then fails as on a full disk, and the report
-    // window says so, instead of the system ending the program with the report unsaved.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
-}
-
-QtPlatform::~QtPlatform() = default;
-
-void QtPlatform::showInformation(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, ProgramTitle(), WithLineBreaks(text));
-}
-
-bool QtPlatform::askYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, ProgramTitle(), WithLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void QtPlatform::openWebAddress(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
-}
-
-void QtPlatform::runModal(QDialog& dialog) {
-    dialog.exec();
-}
-
-QString QtPlatform::chooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
-    SaveFileDialog dialog(parent, request.title, QString(), request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-namespace {
-
 // Qt's print dialog on CUPS systems offers "Pages from ... to" (and "Pages" on a printer)
 // even without the page-range option, and would have CUPS print only those pages. The
 // report is printed whole or as its selection, so the choice is taken away whenever the
@@ -130,6 +85,41 @@ private:
 };
 
 } // namespace
+
+QtPlatform::QtPlatform() {
+#ifdef SIGXFSZ
+    // A write past the process's file-size limit then fails as on a full disk, and the report
+    // window says so, instead of the system ending the program with the report unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+void QtPlatform::showInformation(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, ProgramTitle(), WithLineBreaks(text));
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, ProgramTitle(), WithLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::openWebAddress(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+void QtPlatform::runModal(QDialog& dialog) {
+    dialog.exec();
+}
+
+QString QtPlatform::chooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
+    SaveFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 
 bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) {
     PrintDialogWithoutPageRange dialog(&printer, parent);
@@ -172,8 +162,7 @@ void QtPlatform::seedRandomFromClock() {
 
 double QtPlatform::drawRandom() {
     // The distribution may round up to 1.0 on rare draws; the callers rely on r < 1.
-    const double r = std::uniform_real_distribution<double>(0.0, 1.0)(m_random);
-    return std::min(r, std::nextafter(1.0, 0.0));
+    return std::min(std::uniform_real_distribution<double>(0.0, 1.0)(m_random), std::nextafter(1.0, 0.0));
 }
 
 } // namespace seraphel

@@ -13,7 +13,6 @@ namespace seraphel {
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
-    ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 

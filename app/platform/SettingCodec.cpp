@@ -1,5 +1,6 @@
 #include "SettingCodec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace seraphel {
@@ -32,12 +33,9 @@ int ToWindows1252(QChar character) {
     if (unicode < kFirstHighControl || (unicode >= kFirstLatin1Letter && unicode <= kHighestCode)) {
         return unicode;
     }
-    for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
-        if (kHighControlRange[i] == unicode) {
-            return kFirstHighControl + static_cast<int>(i);
-        }
-    }
-    return kUnknownCharacter;
+    const auto found = std::ranges::find(kHighControlRange, unicode);
+    return found == kHighControlRange.end() ? kUnknownCharacter
+                                            : kFirstHighControl + static_cast<int>(found - kHighControlRange.begin());
 }
 
 QString Shift(const QString& text, int delta) {

@@ -2,7 +2,6 @@
 
 #include "ApplicationName.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -16,10 +15,9 @@ bool IsFileOrNothing(const QString& path) {
     return info.isFile() || !info.exists();
 }
 
-// Whether the settings store can be written without waiting on the lock it writes under, which it
-// would wait on until a lock left by a crash during a write is half a minute old. Only an instance
-// of the program writes the store: while this one is the only one, a lock there is such a
-// leftover and is taken over at once; otherwise the store may be in use.
+// Whether the store can be written without waiting on its lock, which a crash during a write leaves
+// in the way for half a minute. Only an instance of the program writes the store: while this one is
+// the only one, a lock there is such a leftover and is taken over at once; else it may be in use.
 bool StoreLockFree(const QString& path, bool onlyInstance) {
     const QFileInfo lock(path);
     if (!lock.exists() && !lock.isSymLink()) {

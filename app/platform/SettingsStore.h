@@ -16,8 +16,6 @@ public:
     // where the store writes under one is a leftover of a crash, taken over at once.
     explicit SettingsStore(bool onlyInstance);
     ~SettingsStore();
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
 
     // A missing value reads as an empty string; failures are not reported.
     QString read(const QString& section, const QString& name) const;

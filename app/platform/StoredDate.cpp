@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 namespace seraphel {
@@ -31,25 +30,14 @@ struct Token {
     QString literal;
 };
 
-struct FieldLetter {
-    QChar letter;
-    Field field;
-};
-
-constexpr std::array<FieldLetter, 3> kFieldLetters{{
-    {u'd', Field::Day},
-    {u'M', Field::Month},
-    {u'y', Field::Year},
-}};
+constexpr QStringView kFieldLetters = u"dMy";
+constexpr std::array<Field, 3> kFieldOfLetter{Field::Day, Field::Month, Field::Year};
 
 Token FieldToken(Field field, int run) {
-    if (field == Field::Day && run >= kShortName) {
-        return {Field::Weekday, std::min(run, kLongName), {}};
-    }
     if (field == Field::Year) {
         return {Field::Year, run == kTwoDigits ? kTwoDigits : kFourDigits, {}};
     }
-    return {field, std::min(run, kLongName), {}};
+    return {field == Field::Day && run >= kShortName ? Field::Weekday : field, std::min(run, kLongName), {}};
 }
 
 // A literal that the setting encoding would lose is dropped here, so the text written is the
@@ -83,9 +71,8 @@ std::vector<Token> Tokenize(const QString& format) {
             i += doubled ? 2 : 1;
             continue;
         }
-        const auto letter = std::find_if(kFieldLetters.begin(), kFieldLetters.end(),
-                                         [character](const FieldLetter& entry) { return entry.letter == character; });
-        if (quoted || letter == kFieldLetters.end()) {
+        const qsizetype letter = kFieldLetters.indexOf(character);
+        if (quoted || letter < 0) {
             AppendLiteral(tokens, character);
             ++i;
             continue;
@@ -94,7 +81,7 @@ std::vector<Token> Tokenize(const QString& format) {
         while (i + run < format.size() && format.at(i + run) == character) {
             ++run;
         }
-        tokens.push_back(FieldToken(letter->field, static_cast<int>(run)));
+        tokens.push_back(FieldToken(kFieldOfLetter[static_cast<std::size_t>(letter)], static_cast<int>(run)));
         i += run;
     }
     return tokens;
@@ -151,7 +138,7 @@ public:
     }
 
     // The 1-based number of the first of count names found here, or 0.
-    int readName(int count, const std::function<QString(int)>& nameOf) {
+    template <typename NameOf> int readName(int count, const NameOf& nameOf) {
         for (int number = 1; number <= count; ++number) {
             if (skip(nameOf(number))) {
                 return number;
@@ -180,7 +167,7 @@ std::vector<QString> OtherStoredDateFormats(const QString& currentFormat) {
     for (const QLocale& installed :
          QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
         QString format = installed.dateFormat(QLocale::ShortFormat);
-        if (format != currentFormat && std::find(formats.begin(), formats.end(), format) == formats.end()) {
+        if (format != currentFormat && std::ranges::find(formats, format) == formats.end()) {
             formats.push_back(std::move(format));
         }
     }
@@ -277,17 +264,8 @@ std::optional<QDate> ParseStoredDateIn(const QString& shortDateFormat, const QSt
             return std::nullopt;
         }
     }
-    if (!cursor.atEnd()) {
-        return std::nullopt;
-    }
-    if (twoDigitYear) {
-        year = NearestCentury(year, today.year());
-    }
-    const QDate date(year, month, day);
-    if (!date.isValid()) {
-        return std::nullopt;
-    }
-    return date;
+    const QDate date(twoDigitYear ? NearestCentury(year, today.year()) : year, month, day);
+    return cursor.atEnd() && date.isValid() ? std::optional(date) : std::nullopt;
 }
 
 } // namespace seraphel

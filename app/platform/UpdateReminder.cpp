@@ -22,11 +22,6 @@ QString ReminderDateName() {
     return EncodeSetting(QStringLiteral("Duration"));
 }
 
-QString ReminderQuestion() {
-    return QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r') +
-           QStringLiteral("Do you want to check for an update?");
-}
-
 void StoreReminderDate(Platform& platform, QDate date, const QLocale& dateLocale) {
     platform.writeSetting(SettingsSection(), ReminderDateName(), EncodeSetting(FormatStoredDate(date, dateLocale)));
 }
@@ -45,13 +40,11 @@ void CheckForUpdateReminder(Platform& platform, const QLocale& dateLocale) {
         return;
     }
     const std::optional<QDate> storedDate = ParseStoredDate(stored, dateLocale, today);
-    if (!storedDate) {
+    if (!storedDate || std::abs(today.daysTo(*storedDate)) <= kQuietDays) {
         return;
     }
-    if (std::abs(today.daysTo(*storedDate)) <= kQuietDays) {
-        return;
-    }
-    const bool checkNow = platform.askYesNo(nullptr, ReminderQuestion());
+    const bool checkNow = platform.askYesNo(nullptr, QStringLiteral("There maybe an update to this software available\r"
+                                                                    "Do you want to check for an update?"));
     StoreReminderDate(platform, today, dateLocale);
     if (checkNow) {
         OpenWebPage(platform, WebPage::DownloadWebPage);

@@ -5,6 +5,7 @@
 
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 
 namespace seraphel {
@@ -12,7 +13,7 @@ namespace {
 
 struct PageEntry {
     WebPage page;
-    const char* key;
+    const char* key; // exactly as the web site expects it
 };
 
 constexpr std::array<PageEntry, 6> kPages{{
@@ -24,20 +25,12 @@ constexpr std::array<PageEntry, 6> kPages{{
     {WebPage::FullyBranded, "fully-branded"},
 }};
 
-// The page's query key, exactly as the web site expects it ("home-page", "co-brand", ...).
-QString WebPageKey(WebPage page) {
-    for (const auto& entry : kPages) {
-        if (entry.page == page) {
-            return QString::fromLatin1(entry.key);
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 QString WebPageAddress(WebPage page) {
-    return QString::fromUtf8(build::kBaseUrl) + QStringLiteral("/seraphel/ssd.php?page=") + WebPageKey(page);
+    const auto entry = std::ranges::find(kPages, page, &PageEntry::page);
+    return QString::fromUtf8(build::kBaseUrl) + QStringLiteral("/seraphel/ssd.php?page=") +
+           (entry == kPages.end() ? QString() : QString::fromLatin1(entry->key));
 }
 
 QString WebSiteHost() {
