@@ -20,13 +20,6 @@ struct RtfRunFormat {
     std::optional<QColor> color; // none: the reader's default text colour
 };
 
-struct Run {
-    RtfRunFormat style;
-    QString text;
-};
-
-using Paragraph = QList<Run>;
-
 struct FontClass {
     QFont::StyleHint hint;
     const char* controlWord;
@@ -74,19 +67,6 @@ RtfRunFormat StyleOf(const QTextCharFormat& format, const QFont& documentFont) {
     return style;
 }
 
-QList<Paragraph> ParagraphsOf(const QTextDocument& document) {
-    QList<Paragraph> paragraphs;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Paragraph paragraph;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            paragraph.append({StyleOf(fragment.charFormat(), document.defaultFont()), fragment.text()});
-        }
-        paragraphs.append(paragraph);
-    }
-    return paragraphs;
-}
-
 void AppendEscaped(QByteArray& out, QStringView text) {
     for (const QChar c : text) {
         const char16_t unit = c.unicode();
@@ -109,26 +89,19 @@ void AppendEscaped(QByteArray& out, QStringView text) {
 // Collects the fonts and colours of the runs into RTF's tables, in order of first use.
 class Tables final {
 public:
-    Tables(const QList<Paragraph>& paragraphs, const QFont& documentFont) {
-        fontIndex(documentFont.family(), documentFont); // the document's font is \f0, the default
-        for (const Paragraph& paragraph : paragraphs) {
-            for (const Run& run : paragraph) {
-                fontIndex(run.style.family, documentFont);
-                if (run.style.color) {
-                    colorIndex(*run.style.color);
-                }
-            }
-        }
+    // The document's font is \f0, the default.
+    explicit Tables(const QFont& documentFont)
+        : m_documentFont(documentFont) {
+        fontIndex(documentFont.family());
     }
 
-    int fontIndex(const QString& family, const QFont& documentFont) {
+    int fontIndex(const QString& family) {
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
             if (m_fonts[i].family() == family) {
                 return static_cast<int>(i);
             }
         }
-        QFont font = family == documentFont.family() ? documentFont : QFont(family);
-        m_fonts.append(font);
+        m_fonts.append(family == m_documentFont.family() ? m_documentFont : QFont(family));
         return static_cast<int>(m_fonts.size() - 1);
     }
 
@@ -178,6 +151,7 @@ private:
         return "\\fnil";
     }
 
+    QFont m_documentFont;
     QList<QFont> m_fonts;
     QList<QRgb> m_colors;
 };
@@ -195,10 +169,10 @@ constexpr std::array<ToggleWord, 3> kToggles{{
 }};
 
 // The control words that take the reader from one run's format to the next one's.
-QByteArray FormatChange(const RtfRunFormat& from, const RtfRunFormat& to, Tables& tables, const QFont& documentFont) {
+QByteArray FormatChange(const RtfRunFormat& from, const RtfRunFormat& to, Tables& tables) {
     QByteArray words;
     if (from.family != to.family) {
-        words += "\\f" + QByteArray::number(tables.fontIndex(to.family, documentFont));
+        words += "\\f" + QByteArray::number(tables.fontIndex(to.family));
     }
     if (from.halfPoints != to.halfPoints) {
         words += "\\fs" + QByteArray::number(to.halfPoints);
@@ -218,33 +192,31 @@ QByteArray FormatChange(const RtfRunFormat& from, const RtfRunFormat& to, Tables
 
 QByteArray WriteRtf(const QTextDocument& document) {
     const QFont documentFont = document.defaultFont();
-    const QList<Paragraph> paragraphs = ParagraphsOf(document);
-    Tables tables(paragraphs, documentFont);
-
-    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
-    tables.write(out);
-    out += "\\pard\\plain "; // the blank ends \plain even where text follows at once
+    Tables tables(documentFont);        // filled as the body uses fonts and colours, written before it
+    QByteArray body = "\\pard\\plain "; // the blank ends \plain even where text follows at once
     // What \plain sets: the default font \f0 in RTF's default size, nothing else.
     RtfRunFormat current;
     current.family = documentFont.family();
-    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-        for (const Run& run : paragraphs[i]) {
-            const QByteArray words = FormatChange(current, run.style, tables, documentFont);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const RtfRunFormat style = StyleOf(it.fragment().charFormat(), documentFont);
+            const QByteArray words = FormatChange(current, style, tables);
             if (!words.isEmpty()) {
-                out += words + ' '; // the blank ends the last control word and is no text
+                body += words + ' '; // the blank ends the last control word and is no text
             }
-            current = run.style;
-            AppendEscaped(out, run.text);
+            current = style;
+            AppendEscaped(body, it.fragment().text());
         }
-        if (i + 1 < paragraphs.size()) {
-            out += "\\par\n";
+        if (block.next().isValid()) {
+            body += "\\par\n";
         }
     }
-    if (!out.endsWith('\n')) {
-        out += '\n';
+    if (!body.endsWith('\n')) {
+        body += '\n';
     }
-    out += "}\n";
-    return out;
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
+    tables.write(out);
+    return out + body + "}\n";
 }
 
 } // namespace seraphel
