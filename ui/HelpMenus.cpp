@@ -3,7 +3,6 @@
 #include "Controls.h"
 #include "Platform.h"
 #include "frmAbout.h"
-#include "modHelp.h"
 
 #include <QMenuBar>
 
@@ -52,29 +51,9 @@ HelpMenus::HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVarian
     controls::AddMenuItem(menuBar, kMakeMoney, *this).setVisible(false);
 }
 
-void HelpMenus::mnuOnline_Click() {
-    OpenWebPage(m_services, WebPage::HelpWebPage);
-}
-
-void HelpMenus::mnuVisit_Click() {
-    OpenWebPage(m_services, WebPage::HomePage);
-}
-
-void HelpMenus::mnuUpdate_Click() {
-    OpenWebPage(m_services, WebPage::DownloadWebPage);
-}
-
 void HelpMenus::mnuAbout_Click() {
     frmAbout about(m_services, &m_window);
     m_services.runModal(about);
-}
-
-void HelpMenus::mnuDonate_Click() {
-    OpenWebPage(m_services, WebPage::Donate);
-}
-
-void HelpMenus::mkmoney_Click() {
-    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

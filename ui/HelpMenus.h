@@ -3,6 +3,8 @@
 // the program's web site, or shows the about box modally over the window.
 #pragma once
 
+#include "modHelp.h"
+
 #include <QObject>
 
 class QMenuBar;
@@ -23,12 +25,12 @@ public:
     // Appends the menus to menuBar, which already holds the window's File menu.
     HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVariant variant, QWidget& window);
 
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
+    void mnuOnline_Click() { OpenWebPage(m_services, WebPage::HelpWebPage); }
+    void mnuVisit_Click() { OpenWebPage(m_services, WebPage::HomePage); }
+    void mnuUpdate_Click() { OpenWebPage(m_services, WebPage::DownloadWebPage); }
     void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mkmoney_Click();
+    void mnuDonate_Click() { OpenWebPage(m_services, WebPage::Donate); }
+    void mkmoney_Click() { OpenWebPage(m_services, WebPage::FullyBranded); }
 
 private:
     WindowServices& m_services;

@@ -64,16 +64,4 @@ void PromoBands::bringToFront(PromoOffer offer) const {
     (offer == PromoOffer::Cobrand ? m_lblCobrand : m_lblFullBrand)->raise();
 }
 
-void PromoBands::Label61_Click() {
-    OpenWebPage(m_services, WebPage::HomePage);
-}
-
-void PromoBands::lblCobrand_Click() {
-    OpenWebPage(m_services, WebPage::CoBrand);
-}
-
-void PromoBands::lblFullBrand_Click() {
-    OpenWebPage(m_services, WebPage::FullyBranded);
-}
-
 } // namespace seraphel

@@ -4,6 +4,8 @@
 // the one in front is seen and receives a click. Each label opens its page of the web site.
 #pragma once
 
+#include "modHelp.h"
+
 #include "Controls.h"
 
 #include <QObject>
@@ -37,9 +39,9 @@ public:
     QGroupBox& bottomBand() const { return *m_bottomBand; } // the result window adds its buttons here
     void bringToFront(PromoOffer offer) const;
 
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
+    void Label61_Click() { OpenWebPage(m_services, WebPage::HomePage); }
+    void lblCobrand_Click() { OpenWebPage(m_services, WebPage::CoBrand); }
+    void lblFullBrand_Click() { OpenWebPage(m_services, WebPage::FullyBranded); }
 
 private:
     WindowServices& m_services;

@@ -4,7 +4,6 @@
 #include "Controls.h"
 #include "PromoTexts.h"
 #include "Theme.h"
-#include "modHelp.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -112,18 +111,6 @@ frmAbout::frmAbout(WindowServices& services, QWidget* parent)
     // Enter presses OK as the default button; Esc rejects the box, which closes it the same way.
     ok.setAutoDefault(true);
     ok.setDefault(true);
-}
-
-void frmAbout::cmdOK_Click() {
-    accept();
-}
-
-void frmAbout::lblHomePage_Click() {
-    OpenWebPage(m_services, WebPage::HomePage);
-}
-
-void frmAbout::lblCobrand_Click() {
-    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

@@ -3,6 +3,8 @@
 // window; it keeps no state between showings.
 #pragma once
 
+#include "modHelp.h"
+
 #include <QDialog>
 
 namespace seraphel {
@@ -15,9 +17,9 @@ class frmAbout final : public QDialog {
 public:
     frmAbout(WindowServices& services, QWidget* parent);
 
-    void cmdOK_Click();
-    void lblHomePage_Click();
-    void lblCobrand_Click();
+    void cmdOK_Click() { accept(); }
+    void lblHomePage_Click() { OpenWebPage(m_services, WebPage::HomePage); }
+    void lblCobrand_Click() { OpenWebPage(m_services, WebPage::FullyBranded); }
 
 private:
     WindowServices& m_services;

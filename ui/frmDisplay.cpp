@@ -38,13 +38,17 @@ constexpr TwipsBox kDescriptionPlace{180, 1080, 4575, 1725};
 constexpr TwipsBox kPicturePlace{4920, 1080, 1125, 1725};
 const char kDescriptionHeading[] = "Description Of Your Guardian Angel";
 
-// A value of the reading under its heading: the value shows the reading's field and gives
-// the report's field; until then it shows that no reading was made.
+// A text of the reading that a control shows, and the field of the report that it gives.
+struct TextField {
+    std::string AngelReading::*reading;
+    QString ReportFields::*report;
+};
+
+// A value of the reading under its heading; until a reading is made it says there is none.
 struct ValueRow {
     Row heading;
     Row value;
-    std::string AngelReading::*reading;
-    QString ReportFields::*report;
+    TextField field;
 };
 
 struct PageRow {
@@ -53,8 +57,7 @@ struct PageRow {
     std::span<const ValueRow> values;
     Row descriptionHeading;
     Row description;
-    std::string AngelReading::*descriptionReading;
-    QString ReportFields::*descriptionReport;
+    TextField descriptionField;
     Row picture;
     PictureIndex AngelReading::*pictureReading;
 };
@@ -62,32 +65,26 @@ struct PageRow {
 constexpr std::array<ValueRow, 2> kDayOfBirthValues{{
     {.heading = {"Label2", {960, kHeadingTop}, "Name Of Angel"},
      .value = {"lblDobAngel", {1440, kValueTop}},
-     .reading = &AngelReading::lblDobAngel,
-     .report = &ReportFields::lblDobAngel},
+     .field = {&AngelReading::lblDobAngel, &ReportFields::lblDobAngel}},
     {.heading = {"Label1", {4440, kHeadingTop}, "Color"},
      .value = {"lblDobColor", {4455, kValueTop}},
-     .reading = &AngelReading::lblDobColor,
-     .report = &ReportFields::lblDobColor},
+     .field = {&AngelReading::lblDobColor, &ReportFields::lblDobColor}},
 }};
 constexpr std::array<ValueRow, 1> kMonthOfBirthValues{{
     {.heading = {"Label3", {2527, kHeadingTop}, "Name Of Angel"},
      .value = {"lblMonthOfBirthAngel", {3000, kValueTop}},
-     .reading = &AngelReading::lblMonthOfBirthAngel,
-     .report = &ReportFields::lblMonthOfBirthAngel},
+     .field = {&AngelReading::lblMonthOfBirthAngel, &ReportFields::lblMonthOfBirthAngel}},
 }};
 constexpr std::array<ValueRow, 3> kSunSignValues{{
     {.heading = {"Label4", {360, kHeadingTop}, "Your Sun Sign"},
      .value = {"lblSunSignName", {795, kValueTop}},
-     .reading = &AngelReading::lblSunSignName,
-     .report = &ReportFields::lblSunSignName},
+     .field = {&AngelReading::lblSunSignName, &ReportFields::lblSunSignName}},
     {.heading = {"Label5", {2595, kHeadingTop}, "Name Of Angel"},
      .value = {"lblSunSignAngel", {3075, kValueTop}},
-     .reading = &AngelReading::lblSunSignAngel,
-     .report = &ReportFields::lblSunSignAngel},
+     .field = {&AngelReading::lblSunSignAngel, &ReportFields::lblSunSignAngel}},
     {.heading = {"Label6", {4920, kHeadingTop}, "Element"},
      .value = {"lblSunSignElement", {5070, kValueTop}},
-     .reading = &AngelReading::lblSunSignElement,
-     .report = &ReportFields::lblSunSignElement},
+     .field = {&AngelReading::lblSunSignElement, &ReportFields::lblSunSignElement}},
 }};
 
 constexpr std::array<PageRow, 3> kPages{{
@@ -96,8 +93,7 @@ constexpr std::array<PageRow, 3> kPages{{
      .values = kDayOfBirthValues,
      .descriptionHeading = {"Label9", kDescriptionHeadingPlace, kDescriptionHeading},
      .description = {"txtDOBAngelDescription", kDescriptionPlace},
-     .descriptionReading = &AngelReading::txtDOBAngelDescription,
-     .descriptionReport = &ReportFields::txtDOBAngelDescription,
+     .descriptionField = {&AngelReading::txtDOBAngelDescription, &ReportFields::txtDOBAngelDescription},
      .picture = {"picByDayOfBirth", kPicturePlace},
      .pictureReading = &AngelReading::picByDayOfBirth},
     {.tab = "By Month Of Birth",
@@ -105,8 +101,7 @@ constexpr std::array<PageRow, 3> kPages{{
      .values = kMonthOfBirthValues,
      .descriptionHeading = {"Label8", kDescriptionHeadingPlace, kDescriptionHeading},
      .description = {"txtAngelDescByMonthOfBirth", kDescriptionPlace},
-     .descriptionReading = &AngelReading::txtAngelDescByMonthOfBirth,
-     .descriptionReport = &ReportFields::txtAngelDescByMonthOfBirth,
+     .descriptionField = {&AngelReading::txtAngelDescByMonthOfBirth, &ReportFields::txtAngelDescByMonthOfBirth},
      .picture = {"picByMonthOfBirth", kPicturePlace},
      .pictureReading = &AngelReading::picByMonthOfBirth},
     {.tab = "By Sun Sign",
@@ -114,8 +109,7 @@ constexpr std::array<PageRow, 3> kPages{{
      .values = kSunSignValues,
      .descriptionHeading = {"Label7", kDescriptionHeadingPlace, kDescriptionHeading},
      .description = {"txtAngelDescriptionBySunSign", kDescriptionPlace},
-     .descriptionReading = &AngelReading::txtAngelDescriptionBySunSign,
-     .descriptionReport = &ReportFields::txtAngelDescriptionBySunSign,
+     .descriptionField = {&AngelReading::txtAngelDescriptionBySunSign, &ReportFields::txtAngelDescriptionBySunSign},
      .picture = {"picBySunSign", kPicturePlace},
      .pictureReading = &AngelReading::picBySunSign},
 }};
@@ -240,12 +234,12 @@ void frmDisplay::takeOverReading(const AngelReading& reading) {
     for (const PageRow& page : kPages) {
         for (const ValueRow& value : page.values) {
             auto& label = Shown<QLabel>(*this, value.value);
-            label.setText(QString::fromStdString(reading.*value.reading));
+            label.setText(QString::fromStdString(reading.*value.field.reading));
             label.adjustSize();
         }
         Shown<QPlainTextEdit>(*this, page.description)
-            .setPlainText(
-                QString::fromStdString(reading.*page.descriptionReading).replace(kReadingLineBreak, kBoxLineBreak));
+            .setPlainText(QString::fromStdString(reading.*page.descriptionField.reading)
+                              .replace(kReadingLineBreak, kBoxLineBreak));
         Shown<QLabel>(*this, page.picture).setPixmap(AngelPixmap(reading.*page.pictureReading, devicePixelRatioF()));
     }
 }
@@ -254,16 +248,12 @@ ReportFields frmDisplay::reportFields() const {
     ReportFields fields;
     for (const PageRow& page : kPages) {
         for (const ValueRow& value : page.values) {
-            fields.*value.report = Shown<QLabel>(*this, value.value).text();
+            fields.*value.field.report = Shown<QLabel>(*this, value.value).text();
         }
-        fields.*page.descriptionReport =
+        fields.*page.descriptionField.report =
             Shown<QPlainTextEdit>(*this, page.description).toPlainText().replace(kBoxLineBreak, kReadingLineBreak);
     }
     return fields;
-}
-
-void frmDisplay::cmdFindGurdianAngel_Click() {
-    mnuBack_Click();
 }
 
 void frmDisplay::mnuBack_Click() {
@@ -274,14 +264,6 @@ void frmDisplay::mnuBack_Click() {
 void frmDisplay::cmdPrint_Click() {
     frmSave report(session().services(), reportFields(), this);
     session().services().runModal(report);
-}
-
-void frmDisplay::mnuPrint_Click() {
-    cmdPrint_Click();
-}
-
-void frmDisplay::mnuExit_Click() {
-    close();
 }
 
 } // namespace seraphel

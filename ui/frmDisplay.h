@@ -22,11 +22,11 @@ public:
     // The texts that the window shows, which the report is made of.
     ReportFields reportFields() const;
 
-    void cmdFindGurdianAngel_Click();
+    void cmdFindGurdianAngel_Click() { mnuBack_Click(); }
     void mnuBack_Click();
     void cmdPrint_Click();
-    void mnuPrint_Click();
-    void mnuExit_Click();
+    void mnuPrint_Click() { cmdPrint_Click(); }
+    void mnuExit_Click() { close(); }
 
 private:
     void buildPages();

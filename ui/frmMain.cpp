@@ -160,9 +160,8 @@ void frmMain::buildInputArea(QWidget& client) {
     m_cboYear = &AddList(details, kLists[2]);
 
     auto& hemisphere = controls::AddFrame(frame1, kFrame2);
-    m_optSouthern = &AddOption(hemisphere, kOptions[0]);
+    AddOption(hemisphere, kOptions[0]).setChecked(true);
     m_optNorthern = &AddOption(hemisphere, kOptions[1]);
-    m_optSouthern->setChecked(true);
 
     const QString lead = QString::fromLatin1(kInvitationLead);
     const QString invitation =
@@ -228,14 +227,6 @@ void frmMain::cmdFindGurdianAngel_Click() {
 
     closeForHandOver();
     session().showReading();
-}
-
-void frmMain::mnuFind_Click() {
-    cmdFindGurdianAngel_Click();
-}
-
-void frmMain::mnuExit_Click() {
-    close();
 }
 
 void frmMain::txtName_KeyPress(int& keyAscii) {

@@ -26,8 +26,8 @@ public:
     void bringOfferToFront(PromoOffer offer) const;
 
     void cmdFindGurdianAngel_Click();
-    void mnuFind_Click();
-    void mnuExit_Click();
+    void mnuFind_Click() { cmdFindGurdianAngel_Click(); }
+    void mnuExit_Click() { close(); }
 
     // Checks the name and the date; shows at most one message; true when a reading may be made.
     bool ValidateInput();
@@ -55,7 +55,6 @@ private:
     QComboBox* m_cboMonth = nullptr;
     QComboBox* m_cboDate = nullptr;
     QComboBox* m_cboYear = nullptr;
-    QRadioButton* m_optSouthern = nullptr;
     QRadioButton* m_optNorthern = nullptr;
 };
 

@@ -10,7 +10,6 @@
 #include "ReportPrinter.h"
 #include "RtfWriter.h"
 #include "Theme.h"
-#include "modHelp.h"
 #include "modRTB.h"
 
 #include <QDir>
@@ -174,18 +173,6 @@ void frmSave::cmdPrint_Click() {
     if (m_services.choosePrinter(this, printer, m_RTB->textCursor().hasSelection())) {
         PrintBoxContent(*m_RTB, printer);
     }
-}
-
-void frmSave::Label1_Click() {
-    OpenWebPage(m_services, WebPage::HomePage);
-}
-
-void frmSave::Label14_Click() {
-    OpenWebPage(m_services, WebPage::HomePage);
-}
-
-void frmSave::Label10_Click() {
-    OpenWebPage(m_services, WebPage::FullyBranded);
 }
 
 } // namespace seraphel

@@ -3,6 +3,8 @@
 // document are links while the window is open; the three labels open the web site.
 #pragma once
 
+#include "modHelp.h"
+
 #include "ReportFields.h"
 
 #include <QDialog>
@@ -22,9 +24,9 @@ public:
 
     void cmdSave_Click();
     void cmdPrint_Click();
-    void Label1_Click();
-    void Label14_Click();
-    void Label10_Click();
+    void Label1_Click() { OpenWebPage(m_services, WebPage::HomePage); }
+    void Label14_Click() { OpenWebPage(m_services, WebPage::HomePage); }
+    void Label10_Click() { OpenWebPage(m_services, WebPage::FullyBranded); }
 
     // However the window closes (its buttons, the close box, Escape), it unloads here.
     void done(int result) override;
