@@ -44,15 +44,11 @@ struct InstanceLock::Hold {
 };
 
 InstanceLock::InstanceLock(const QString& applicationName)
-    : m_applicationName(applicationName)
-    , m_hold(std::make_unique<Hold>()) {}
+    : m_applicationName(applicationName) {}
 
 InstanceLock::~InstanceLock() = default;
 
-bool InstanceLock::claim() {
-    if (held()) {
-        return true;
-    }
+bool InstanceLock::claimAnew() {
     const QString folder = LockFolder(m_applicationName);
     if (folder.isEmpty()) {
         return true; // nowhere to hold the claim: run without it
@@ -60,22 +56,21 @@ bool InstanceLock::claim() {
     // Every place that can hold a lock is claimed, so that an instance is found at any place a
     // later start can use. Every start goes in the same order and, at the first place that
     // another holds, gives up the places it got: two starts at the same moment never both run.
+    std::vector<std::unique_ptr<InstanceLockFile>> claimed;
     for (const QString& suffix : {QStringLiteral(".lock"), QStringLiteral("-spare.lock")}) {
         auto file = std::make_unique<InstanceLockFile>(folder + QLatin1Char('/') + m_applicationName + suffix);
         const InstanceLockFile::Claim result = file->claim();
         if (result == InstanceLockFile::Claim::Refused) {
-            m_hold->files.clear();
-            return false;
+            return false; // the places got so far are given up with their files
         }
         if (result == InstanceLockFile::Claim::Held) {
-            m_hold->files.push_back(std::move(file));
+            claimed.push_back(std::move(file));
         }
     }
+    if (!claimed.empty()) {
+        m_hold = std::make_unique<Hold>(std::move(claimed));
+    }
     return true;
-}
-
-bool InstanceLock::held() const {
-    return !m_hold->files.empty();
 }
 
 } // namespace seraphel

@@ -10,28 +10,21 @@
 namespace seraphel {
 
 struct InstanceLock::Hold {
-    Hold() = default;
+    explicit Hold(HANDLE held)
+        : mutex(held) {}
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
-    ~Hold() {
-        if (mutex != nullptr) {
-            CloseHandle(mutex);
-        }
-    }
+    ~Hold() { CloseHandle(mutex); }
 
-    HANDLE mutex = nullptr; // open until the program ends
+    HANDLE mutex; // open until the program ends
 };
 
 InstanceLock::InstanceLock(const QString& applicationName)
-    : m_applicationName(applicationName)
-    , m_hold(std::make_unique<Hold>()) {}
+    : m_applicationName(applicationName) {}
 
 InstanceLock::~InstanceLock() = default;
 
-bool InstanceLock::claim() {
-    if (held()) {
-        return true;
-    }
+bool InstanceLock::claimAnew() {
     const std::wstring name =
         (QStringLiteral("Local\\") + m_applicationName + QStringLiteral(".instance")).toStdWString();
     HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
@@ -44,12 +37,8 @@ bool InstanceLock::claim() {
         CloseHandle(mutex);
         return false;
     }
-    m_hold->mutex = mutex;
+    m_hold = std::make_unique<Hold>(mutex);
     return true;
-}
-
-bool InstanceLock::held() const {
-    return m_hold->mutex != nullptr;
 }
 
 } // namespace seraphel

@@ -29,14 +29,16 @@ public:
 
     void reset();
 
-    void openWebAddress(const QString& address) override;
+    // In the order of the answers above.
     bool askYesNo(QWidget* parent, const QString& text) override;
-    QString readSetting(const QString& section, const QString& name) override;
-    void writeSetting(const QString& section, const QString& name, const QString& value) override;
     bool claimSingleInstance() override;
     QDate today() override;
     void seedRandomFromClock() override;
     double drawRandom() override;
+    QString readSetting(const QString& section, const QString& name) override;
+    void writeSetting(const QString& section, const QString& name, const QString& value) override;
+    // Recorded among the calls too, where start-up's order matters.
+    void openWebAddress(const QString& address) override;
 };
 
 } // namespace seraphel
