@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -191,6 +192,11 @@ private slots:
                  std::pair(QStringLiteral("Frame1"), TwipsRect(120, 2160, 7695, 495)));
         QCOMPARE(Child<QLineEdit>(window, "txtName").maxLength(), 32767); // no limit of its own
         QCOMPARE(Child<QPushButton>(window, "cmdFindGurdianAngel").font().bold(), true);
+        // Captions whose blanks and spelling are the design's own.
+        QCOMPARE(Child<QGroupBox>(window, "Frame6").title(), QStringLiteral("Fill Your Details :"));
+        QCOMPARE(Child<QGroupBox>(window, "Frame2").title(), QStringLiteral("Hemisphere You Live In :"));
+        QVERIFY(Child<QLabel>(window, "Label3").text().contains(QStringLiteral("their benefic efftects upon you")));
+        QVERIFY(Child<QLabel>(window, "lblCobrand").text().contains(QStringLiteral("name &  link here.")));
         // One line of invitation to the discussion board, naming the web site.
         const QString banner = Child<QLabel>(window, "Label61").text();
         QVERIFY(banner.contains(QStringLiteral("discussion board")));
