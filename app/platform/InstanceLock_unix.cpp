@@ -40,6 +40,9 @@ QString LockFolder(const QString& applicationName) {
 } // namespace
 
 struct InstanceLock::Hold {
+    explicit Hold(std::vector<std::unique_ptr<InstanceLockFile>> held)
+        : files(std::move(held)) {}
+
     std::vector<std::unique_ptr<InstanceLockFile>> files; // the ones held
 };
 
