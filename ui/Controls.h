@@ -32,7 +32,7 @@ struct TwipsBox {
 // the access key; "%1" in a link stands for the web site's host name) and the handler of the
 // owning window that a click runs. Menu items leave the place empty; a menu row without a
 // caption is a separator.
-template <typename Owner = QObject> struct Control {
+template <typename Owner> struct Control {
     const char* name;
     TwipsBox place{};
     const char* caption = "";

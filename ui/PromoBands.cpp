@@ -40,8 +40,8 @@ LinkLabel& FitIntoBand(LinkLabel& label, Qt::Alignment alignment) {
 }
 
 // The two offers lie on one another; each hides the one behind it.
-LinkLabel& AddOffer(LinkLabel& offer, const PromoBandLayout& layout) {
-    controls::SetBackground(FitIntoBand(offer, layout.offerAlignment), theme::kBandBackground);
+LinkLabel& AddOffer(LinkLabel& offer, Qt::Alignment alignment) {
+    controls::SetBackground(FitIntoBand(offer, alignment), theme::kBandBackground);
     return offer;
 }
 
@@ -53,13 +53,14 @@ PromoBands::PromoBands(QWidget& client, WindowServices& services, const PromoBan
     auto& topBand = AddBand(client, kTopBand.at(layout.topBand));
     FitIntoBand(controls::AddLink(topBand, kBanner.at(layout.banner), *this, theme::kCaptionText), Qt::AlignHCenter);
     m_bottomBand = &AddBand(client, kBottomBand.at(layout.bottomBand));
-    m_lblCobrand =
-        &AddOffer(controls::AddLink(*m_bottomBand, kCobrand.at(layout.offers), *this, theme::kPromotionText), layout);
+    m_lblCobrand = &AddOffer(controls::AddLink(*m_bottomBand, kCobrand.at(layout.offers), *this, theme::kPromotionText),
+                             layout.offerAlignment);
     // Created last, so it lies in front until start-up draws which one to show.
     m_lblFullBrand = &AddOffer(controls::AddLink(*m_bottomBand, kFullBrand.at(layout.offers), *this,
                                                  theme::kPromotionText, texts::FullBrandOffer()),
-                               layout);
+                               layout.offerAlignment);
 }
+
 void PromoBands::bringToFront(PromoOffer offer) const {
     (offer == PromoOffer::Cobrand ? m_lblCobrand : m_lblFullBrand)->raise();
 }

@@ -109,18 +109,18 @@ void StyleInput(QWidget& input) {
     controls::SetTextColour(input, theme::kValueText);
 }
 
-QComboBox& AddList(QWidget& container, const Row& spec) {
-    auto& list = controls::Add<QComboBox>(container, spec);
+QComboBox& AddList(QWidget& container, const Row& row) {
+    auto& list = controls::Add<QComboBox>(container, row);
     // Some desktops read a list by its chosen item and take the caption from the description.
-    list.setAccessibleName(spec.text());
-    list.setAccessibleDescription(spec.text());
+    list.setAccessibleName(row.text());
+    list.setAccessibleDescription(row.text());
     StyleInput(list);
     return list;
 }
 
-QRadioButton& AddOption(QWidget& container, const Row& spec) {
-    auto& option = controls::Add<QRadioButton>(container, spec);
-    option.setText(spec.text());
+QRadioButton& AddOption(QWidget& container, const Row& row) {
+    auto& option = controls::Add<QRadioButton>(container, row);
+    option.setText(row.text());
     controls::SetTextColour(option, theme::kValueText);
     controls::GrowToFitText(option);
     return option;
