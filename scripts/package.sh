@@ -117,15 +117,18 @@ leave_through_file_exit
 
 # Succeeds once the client log (WAYLAND_DEBUG=client) shows a toplevel with the caption and the
 # app id whose surface has had a buffer attached and committed: the window is on screen.
+# Each line starts with a timestamp that libwayland pads with blanks ("[ 676030.498]") when it
+# has fewer than seven digits, so it is cut off before the line is split.
 wayland_window_shown() {
-    awk -F '[(), ]+' -v caption="$caption" -v app_id="$app_id" '
-        $2 != "->" { next }
-        { split($3, call, "."); object = call[1]; request = call[2]; argument = substr($0, index($0, "(")) }
-        request == "get_xdg_surface" { surface_of[$6] = $7 }
-        request == "get_toplevel" { surface_of[$6] = surface_of[object] }
+    awk -v caption="$caption" -v app_id="$app_id" '
+        { line = $0; sub(/^\[[^]]*\][[:space:]]*/, "", line); split(line, f, /[(), ]+/) }
+        f[1] != "->" { next }
+        { split(f[2], call, "."); object = call[1]; request = call[2]; argument = substr(line, index(line, "(")) }
+        request == "get_xdg_surface" { surface_of[f[5]] = f[6] }
+        request == "get_toplevel" { surface_of[f[5]] = surface_of[object] }
         request == "set_title" { titled[surface_of[object]] = (argument == "(\"" caption "\")") }
         request == "set_app_id" { named[surface_of[object]] = (argument == "(\"" app_id "\")") }
-        request == "attach" { attached[object] = ($4 != "nil") }
+        request == "attach" { attached[object] = (f[3] != "nil") }
         request == "commit" && attached[object] && titled[object] && named[object] { shown = 1; exit }
         END { exit !shown }' "$wayland_log"
 }
