@@ -161,7 +161,8 @@ if ! wayland_window_shown; then
     given="$(sed -n 's/.*\.set_app_id("\(.*\)")$/\1/p' "$wayland_log" | tail -n 1)"
     [ -z "$given" ] || [ "$given" = "$app_id" ] ||
         fail "the program's Wayland window has the app id \"$given\", not the desktop entry's \"$app_id\""
-    fail "the installed program shows no window \"$caption\" with the app id \"$app_id\" on Wayland within 30 seconds"
+    fail "the installed program shows no window \"$caption\" with the app id \"$app_id\" on Wayland within 30 seconds; its last requests:
+$(grep -e ' -> ' "$wayland_log" | tail -n 5)"
 fi
 echo "window \"$caption\" shown on Wayland with the app id $app_id"
 kill "$pid"
