@@ -160,10 +160,14 @@ int NearestCentury(int twoDigitYear, int currentYear) {
     return year < 1 ? year + kYearsInCentury : year;
 }
 
+QString IsoFormat() {
+    return QStringLiteral("yyyy-MM-dd");
+}
+
 // The short formats another locale may have written the date in, each once: ISO 8601 and every
 // installed locale's (six hundred locales share a few dozen formats), without the current one.
 std::vector<QString> OtherStoredDateFormats(const QString& currentFormat) {
-    std::vector<QString> formats{QStringLiteral("yyyy-MM-dd")};
+    std::vector<QString> formats{IsoFormat()};
     for (const QLocale& installed :
          QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
         QString format = installed.dateFormat(QLocale::ShortFormat);
@@ -193,6 +197,24 @@ std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale,
         }
     }
     return nearest;
+}
+
+QString FormatStoredIsoDate(QDate date) {
+    return FormatStoredDateIn(IsoFormat(), date);
+}
+
+std::optional<QDate> ParseStoredDate(const QString& text, const QString& isoText, const QLocale& locale, QDate today) {
+    const std::optional<QDate> iso = ParseStoredDateIn(IsoFormat(), isoText, today);
+    if (!iso) {
+        return ParseStoredDate(text, locale, today);
+    }
+    const QString currentFormat = locale.dateFormat(QLocale::ShortFormat);
+    const auto readsAsIso = [&](const QString& format) { return ParseStoredDateIn(format, text, today) == iso; };
+    // The locale's own format first: it wrote the text unless the locale has changed since.
+    if (readsAsIso(currentFormat) || std::ranges::any_of(OtherStoredDateFormats(currentFormat), readsAsIso)) {
+        return iso;
+    }
+    return ParseStoredDate(text, locale, today);
 }
 
 QString FormatStoredDateIn(const QString& shortDateFormat, QDate date) {

@@ -22,6 +22,16 @@ QString FormatStoredDate(QDate date, const QLocale& locale);
 // today. A text that none of these formats reads, however long or strange, is no date.
 std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale, QDate today);
 
+// The same date in ISO yyyy-MM-dd, which no locale misreads: written beside the short-format text,
+// which earlier versions read.
+QString FormatStoredIsoDate(QDate date);
+
+// Reads the short-format text with the ISO copy written beside it. Which format wrote the text
+// cannot be told from the text ("12/09/2026" is September in the UK, December in the US): when the
+// ISO date is one of the text's readings in any format, it is the date. Otherwise, as for a text
+// from an earlier version or one edited by hand, the text is read as above.
+std::optional<QDate> ParseStoredDate(const QString& text, const QString& isoText, const QLocale& locale, QDate today);
+
 // The same for a short date format given as a Qt date format string ("M/d/yy", "ddd dd.MM.yyyy",
 // 'quoted' literal text), as a system may be set up to use.
 QString FormatStoredDateIn(const QString& shortDateFormat, QDate date);

@@ -22,8 +22,14 @@ QString ReminderDateName() {
     return EncodeSetting(QStringLiteral("Duration"));
 }
 
+// The same date in ISO form, beside the value that earlier versions read and write.
+QString ReminderIsoDateName() {
+    return EncodeSetting(QStringLiteral("DurationISO"));
+}
+
 void StoreReminderDate(Platform& platform, QDate date, const QLocale& dateLocale) {
     platform.writeSetting(SettingsSection(), ReminderDateName(), EncodeSetting(FormatStoredDate(date, dateLocale)));
+    platform.writeSetting(SettingsSection(), ReminderIsoDateName(), EncodeSetting(FormatStoredIsoDate(date)));
 }
 
 } // namespace
@@ -39,7 +45,8 @@ void CheckForUpdateReminder(Platform& platform, const QLocale& dateLocale) {
         StoreReminderDate(platform, today, dateLocale);
         return;
     }
-    const std::optional<QDate> storedDate = ParseStoredDate(stored, dateLocale, today);
+    const QString storedIso = DecodeSetting(platform.readSetting(SettingsSection(), ReminderIsoDateName()));
+    const std::optional<QDate> storedDate = ParseStoredDate(stored, storedIso, dateLocale, today);
     if (!storedDate || std::abs(today.daysTo(*storedDate)) <= kQuietDays) {
         return;
     }

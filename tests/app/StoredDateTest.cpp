@@ -71,32 +71,42 @@ struct LocaleChangeCase {
     const char* readIn;
     QDate today;
     std::optional<QDate> expected;
+    QString isoCopy = {}; // none, as from an earlier version
 };
 
 class StoredDateLocaleChangeTest : public ::testing::TestWithParam<LocaleChangeCase> {};
 
-TEST_P(StoredDateLocaleChangeTest, ReadsInTheLocaleFirstThenInAnyLocaleNearestToToday) {
+TEST_P(StoredDateLocaleChangeTest, ReadsAsTheIsoCopyOrInTheLocaleFirstThenInAnyLocaleNearestToToday) {
     const LocaleChangeCase& row = GetParam();
-    EXPECT_EQ(ParseStoredDate(row.text, QLocale(QString::fromLatin1(row.readIn)), row.today), row.expected);
+    EXPECT_EQ(ParseStoredDate(row.text, row.isoCopy, QLocale(QString::fromLatin1(row.readIn)), row.today),
+              row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, StoredDateLocaleChangeTest,
-    ::testing::Values(LocaleChangeCase{"US date in the US, where 1 December is nearer", QStringLiteral("1/12/2026"),
-                                       "en_US", QDate(2026, 12, 10), QDate(2026, 1, 12)},
-                      LocaleChangeCase{"US date that the British format reads too", QStringLiteral("12/9/2026"),
-                                       "en_GB", QDate(2026, 12, 9), QDate(2026, 9, 12)},
-                      LocaleChangeCase{"US date that the British format cannot read", QStringLiteral("12/31/2026"),
-                                       "en_GB", kToday, QDate(2026, 12, 31)},
-                      LocaleChangeCase{"German date read in the US", QStringLiteral("09.12.2026"), "en_US", kToday,
-                                       QDate(2026, 12, 9)},
-                      LocaleChangeCase{"Japanese date read in Germany", QStringLiteral("2026/12/09"), "de_DE", kToday,
-                                       QDate(2026, 12, 9)},
-                      LocaleChangeCase{"ISO date", QStringLiteral("2026-12-09"), "C", kToday, QDate(2026, 12, 9)},
-                      LocaleChangeCase{"earlier two-digit German year", QStringLiteral("09.12.26"), "en_US", kToday,
-                                       QDate(2026, 12, 9)},
-                      LocaleChangeCase{"no locale's format", QStringLiteral("9|12|2026"), "en_US", kToday,
-                                       std::nullopt}),
+    ::testing::Values(
+        LocaleChangeCase{"US date in the US, where 1 December is nearer", QStringLiteral("1/12/2026"), "en_US",
+                         QDate(2026, 12, 10), QDate(2026, 1, 12)},
+        LocaleChangeCase{"US date that the British format reads too", QStringLiteral("12/9/2026"), "en_GB",
+                         QDate(2026, 12, 9), QDate(2026, 9, 12)},
+        LocaleChangeCase{"US date that the British format cannot read", QStringLiteral("12/31/2026"), "en_GB", kToday,
+                         QDate(2026, 12, 31)},
+        LocaleChangeCase{"German date read in the US", QStringLiteral("09.12.2026"), "en_US", kToday,
+                         QDate(2026, 12, 9)},
+        LocaleChangeCase{"Japanese date read in Germany", QStringLiteral("2026/12/09"), "de_DE", kToday,
+                         QDate(2026, 12, 9)},
+        LocaleChangeCase{"ISO date", QStringLiteral("2026-12-09"), "C", kToday, QDate(2026, 12, 9)},
+        LocaleChangeCase{"earlier two-digit German year", QStringLiteral("09.12.26"), "en_US", kToday,
+                         QDate(2026, 12, 9)},
+        LocaleChangeCase{"no locale's format", QStringLiteral("9|12|2026"), "en_US", kToday, std::nullopt},
+        LocaleChangeCase{"British date with its ISO copy read in the US", QStringLiteral("12/09/2026"), "en_US",
+                         QDate(2026, 12, 10), QDate(2026, 9, 12), QStringLiteral("2026-09-12")},
+        LocaleChangeCase{"ISO copy that the text does not read, as after a hand edit", QStringLiteral("12/01/2026"),
+                         "en_US", QDate(2026, 12, 10), QDate(2026, 12, 1), QStringLiteral("2026-09-12")},
+        LocaleChangeCase{"unreadable ISO copy", QStringLiteral("12/09/2026"), "en_US", QDate(2026, 12, 10),
+                         QDate(2026, 12, 9), QStringLiteral("2026-13-09")},
+        LocaleChangeCase{"unreadable text beside an ISO copy", QStringLiteral("12/09"), "en_US", kToday, std::nullopt,
+                         QStringLiteral("2026-12-09")}),
     DescribedRowName());
 
 struct ReadCase {

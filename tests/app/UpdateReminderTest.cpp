@@ -10,8 +10,10 @@
 namespace seraphel {
 namespace {
 
-// "Settings" / EncodeSetting("Duration"), spelled out so that a change to either shows here.
+// "Settings" / EncodeSetting("Duration") and EncodeSetting("DurationISO"), spelled out so that a
+// change to either shows here.
 const QString kStoredDateKey = QStringLiteral(u"Settings/\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
+const QString kStoredIsoDateKey = kStoredDateKey + QStringLiteral(u"\u017E\u00A8\u00A4");
 const QString kQuestion = QStringLiteral("There maybe an update to this software available\r"
                                          "Do you want to check for an update?");
 
@@ -39,10 +41,10 @@ TEST_F(UpdateReminderTest, FirstRunStoresTodayAndAsksNothing) {
     check();
     EXPECT_TRUE(m_platform.questions.isEmpty());
     EXPECT_TRUE(m_platform.openedAddresses.isEmpty());
-    EXPECT_EQ(m_platform.calls.count(QStringLiteral("writeSetting")), 1);
     EXPECT_EQ(m_platform.settings.value(kStoredDateKey),
               QStringLiteral(u"\u2020\u2021\u201E\u0152\u201E\u2021\u2026\u2021\u2039")); // "12/7/2026"
-    EXPECT_EQ(m_platform.settings.size(), 1);
+    EXPECT_EQ(DecodeSetting(m_platform.settings.value(kStoredIsoDateKey)), QStringLiteral("2026-12-07"));
+    EXPECT_EQ(m_platform.settings.size(), 2);
 }
 
 TEST_F(UpdateReminderTest, EmptyValueIsAFirstRun) {
@@ -80,7 +82,6 @@ TEST_P(UpdateReminderDistanceTest, AsksOnlyBeyondFourteenDaysEitherSide) {
         ASSERT_EQ(m_platform.questions.size(), 1);
         EXPECT_EQ(m_platform.questions.front().text, kQuestion);
         EXPECT_EQ(m_platform.questions.front().parent, nullptr);
-        EXPECT_EQ(m_platform.calls.count(QStringLiteral("writeSetting")), 1);
         EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
     } else {
         expectUntouched(rawBefore);
@@ -111,7 +112,6 @@ TEST_F(UpdateReminderTest, NoStoresTodayAndOpensNothing) {
     storeDate(today().addDays(-15));
     m_platform.nextAnswerYes = false;
     check();
-    EXPECT_EQ(m_platform.calls.count(QStringLiteral("writeSetting")), 1);
     EXPECT_EQ(storedText(), QStringLiteral("12/7/2026"));
     EXPECT_TRUE(m_platform.openedAddresses.isEmpty());
 }
@@ -214,6 +214,19 @@ INSTANTIATE_TEST_SUITE_P(Clocks, UpdateReminderClockTest,
                                            ClockCase{"year 30000", QDate(30000, 2, 29), "ar_EG"},
                                            ClockCase{"year 26", QDate(26, 12, 6), "C"}),
                          DescribedRowName());
+
+// A date written as "12/09/2026" in the UK reads as 9 December in the US: the ISO copy beside it
+// keeps the reminder on time after the system's date order changes, either way round.
+TEST_F(UpdateReminderTest, ChangedDateOrderKeepsTheDateThatWasStored) {
+    for (const auto& [writtenIn, readIn] : {std::pair{"en_GB", "en_US"}, std::pair{"en_US", "en_GB"}}) {
+        m_platform.reset();
+        m_platform.currentDate = QDate(2026, 9, 12);
+        CheckForUpdateReminder(m_platform, QLocale(QString::fromLatin1(writtenIn)));
+        m_platform.currentDate = QDate(2026, 12, 10);
+        CheckForUpdateReminder(m_platform, QLocale(QString::fromLatin1(readIn)));
+        EXPECT_EQ(m_platform.questions.size(), 1) << writtenIn << " to " << readIn;
+    }
+}
 
 TEST_F(UpdateReminderTest, TwoDigitYearFromAnEarlierVersionStillCounts) {
     storeText(QStringLiteral("11/23/26")); // 14 days ago
