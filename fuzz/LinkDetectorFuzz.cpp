@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
         const QString address = seraphel::WebAddressForLink(link);
-        if (PrefixLength(address) == 0 || address.startsWith(QLatin1StringView("www."), Qt::CaseInsensitive)) {
+        if (PrefixLength(address) == 0 || address.startsWith(QLatin1StringView("www."), Qt::CaseInsensitive) ||
+            address.size() > 2048) {
             std::abort();
         }
         previousEnd = span.start + span.length;

@@ -13,6 +13,11 @@ constexpr std::array<QLatin1StringView, 6> kPrefixes{
     QLatin1StringView("mailto:"), QLatin1StringView("news:"),  QLatin1StringView("www."),
 };
 constexpr QLatin1StringView kWebPrefix("www.");
+// What the browser gets before an address that starts with kWebPrefix.
+constexpr QLatin1StringView kWebScheme("http://");
+// Windows' limit for an address: the shell opens nothing longer (and crashes on some systems), so a
+// longer address stays plain text on every system.
+constexpr qsizetype kMostAddressCharacters = 2048;
 
 // An address only starts a word: "xhttp://" or "abc.www.x" are not addresses.
 constexpr QLatin1StringView kOpeningMarks("([{<\"'");
@@ -88,8 +93,10 @@ QList<TextSpan> FindWebAddresses(QStringView text) {
             ++end;
         }
         const qsizetype trimmed = TrimmedEnd(text, at, end);
+        const qsizetype handedOn =
+            trimmed - at + (text.sliced(at).startsWith(kWebPrefix, Qt::CaseInsensitive) ? kWebScheme.size() : 0);
         // A scheme alone ("http://", "www.") is not an address yet.
-        if (trimmed > at + prefixLength &&
+        if (trimmed > at + prefixLength && handedOn <= kMostAddressCharacters &&
             std::ranges::any_of(text.sliced(at + prefixLength, trimmed - at - prefixLength),
                                 [](QChar c) { return c.isLetterOrNumber(); })) {
             spans.append({at, trimmed - at});
@@ -104,7 +111,7 @@ QString WebAddressForLink(QStringView link) {
     // of a rich edit control's home system opened "www." names in the browser: the scheme
     // makes it a web page here as well.
     if (link.startsWith(kWebPrefix, Qt::CaseInsensitive)) {
-        return QStringLiteral("http://") + link.toString();
+        return kWebScheme + link.toString();
     }
     return link.toString();
 }

@@ -16,7 +16,8 @@ struct TextSpan {
     friend bool operator==(const TextSpan&, const TextSpan&) = default;
 };
 
-// Every address in text, in order and without overlap.
+// Every address in text, in order and without overlap. An address that would reach the browser
+// longer than 2048 characters is none.
 QList<TextSpan> FindWebAddresses(QStringView text);
 
 // What the browser is asked to open for a detected link: the link as it stands, with
