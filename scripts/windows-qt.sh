@@ -19,9 +19,14 @@ options=(
     -no-feature-tabletevent -no-feature-vulkan
     -qt-freetype -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-doubleconversion
 )
+# Built the same way twice, the DLLs come out byte for byte the same: the build folder is cut
+# from file names the compiler records, and every time stamp (the PE header's, rcc's) is the
+# source package's own date.
+reproducible_flags='-ffile-prefix-map=@WORK@=/qt-build'
 toolchain="$windows_toolchain"
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-key="$(printf '%s\n' "$version" "${options[@]}" | cat - "$toolchain" | sha256sum | cut -c1-12)"
+key="$(printf '%s\n' "$version" "${options[@]}" "$reproducible_flags" | cat - "$toolchain" |
+    sha256sum | cut -c1-12)"
 prefix="$SERAPHEL_WINDOWS_CACHE/qt-$version-$key"
 
 if [ -f "$prefix/.complete" ]; then
@@ -54,10 +59,14 @@ fi
     dpkg-source -x --no-check ./*.dsc src >/dev/null)
 
 mkdir -p "$work/build"
+flags="${reproducible_flags//@WORK@/$work}"
+SOURCE_DATE_EPOCH="$(dpkg-parsechangelog -l "$work/src/debian/changelog" -S Timestamp)"
+export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE="$SOURCE_DATE_EPOCH"
 (
     cd "$work/build"
     nice "$work/src/configure" -prefix "$prefix" "${options[@]}" -- -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
         >"$work/configure.log" 2>&1 || { tail -50 "$work/configure.log" >&2; exit 1; }
     nice cmake --build . --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
         { grep -m 20 -B 2 -A 10 -E 'error|FAILED' "$work/build.log" >&2; exit 1; }
