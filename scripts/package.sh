@@ -1,21 +1,20 @@
 #!/usr/bin/env bash
-# Builds Seraphel's Debian package from a Release build and checks it as a user would meet it:
-# its control data and contents (dpkg-deb) and lintian; then installs it with apt-get, which
-# pulls its dependencies, validates the installed desktop entry and AppStream metainfo,
-# starts the installed program on a virtual screen until its main window shows, leaves it
-# through File > Exit, starts it again under a headless Wayland compositor until its window
-# shows there with the desktop entry's app id, removes the package and checks that none of
-# its files is left.
+# Checks the release's Debian package (dist/, made by scripts/release.sh first when it is not
+# there) as a user would meet it: its control data and contents (dpkg-deb) and lintian; then
+# installs it with apt-get, which pulls its dependencies, validates the installed desktop entry
+# and AppStream metainfo, starts the installed program on a virtual screen until its main window
+# shows, leaves it through File > Exit, starts it again under a headless Wayland compositor
+# until its window shows there with the desktop entry's app id, removes the package and checks
+# that none of its files is left.
 # Runs as root (CI) or with sudo; refuses to run while a seraphel package is installed.
-# Extra arguments go to the CMake configure step. The package stays in build-package/
-# (SERAPHEL_PACKAGE_BUILD_DIR).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${SERAPHEL_PACKAGE_BUILD_DIR:-$root/build-package}"
+dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
 "$root/scripts/setup.sh"
+[ -f "$dist/SHA256SUMS" ] || "$root/scripts/release.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
 
@@ -45,16 +44,8 @@ if package_installed seraphel; then
     fail "a seraphel package is installed already; remove it first (apt-get remove seraphel)"
 fi
 
-step "Building (Release) in $build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSERAPHEL_BUILD_TESTS=OFF -DSERAPHEL_BUILD_BENCHMARKS=OFF \
-    "${ci_cmake_options[@]}" "$@"
-cmake --build "$build" -j "$(nproc)"
-
-step "Packaging"
-rm -f "$build"/seraphel_*.deb
-(cd "$build" && cpack -G DEB)
-debs=("$build"/seraphel_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single seraphel_*.deb in $build"
+debs=("$dist"/seraphel_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "$dist holds no single seraphel_*.deb"
 deb="${debs[0]}"
 
 step "Control data"

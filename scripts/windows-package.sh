@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# Builds Seraphel's Windows installer and portable archive from a Release cross build and tries
-# them out under wine, in a fresh wine prefix, as a Windows user would meet them: checks that
-# every DLL a shipped file imports is shipped or part of Windows; installs silently into
-# Program Files\Seraphel, checks the Start-menu shortcut, starts the installed program on a
-# virtual screen until its main window shows (a screenshot is left in the build folder),
-# leaves it through File > Exit and uninstalls, checking that nothing the installer made is
-# left in Program Files, the Start menu or the registry; then unpacks the archive in a folder
-# of its own and starts it from there. Extra arguments go to the CMake configure step. The
-# packages stay in build-windows-package/ (SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR).
+# Tries out the release's Windows installer and portable archive (dist/, made by
+# scripts/release.sh first when it is not there) under wine, in a fresh wine prefix, as a
+# Windows user would meet them: checks that every DLL a shipped file imports is shipped or part
+# of Windows; installs silently into Program Files\Seraphel, checks the Start-menu shortcut,
+# starts the installed program on a virtual screen until its main window shows, checks that the
+# installer and the uninstaller refuse to run beside it, silently with an error and nothing
+# changed, leaves it through File > Exit, installs over it and uninstalls, checking that nothing
+# the installer made is left in Program Files, the Start menu or the registry; then unpacks the
+# archive in a folder of its own and starts it from there. The screenshots stay in
+# build-windows-package/ (SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR:-$root/build-windows-package}"
+dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/windows-env.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
-install_packages wine wine64 nsis zip unzip xvfb xauth xdotool imagemagick
-qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
+install_packages wine wine64 unzip xvfb xauth xdotool imagemagick
+[ -f "$dist/SHA256SUMS" ] || "$root/scripts/release.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
 # A new Windows user: a prefix of its own, not the one the tests run in.
@@ -34,17 +36,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-step "Building (Release) in $build"
-set_windows_cmake_options "$qt"
-cmake -S "$root" -B "$build" "${windows_cmake_options[@]}" -DSERAPHEL_BUILD_TESTS=OFF "$@"
-nice cmake --build "$build" --parallel "$(nproc)"
-
-step "Packaging"
-rm -f "$build"/Seraphel-*.exe "$build"/Seraphel-*.zip
-(cd "$build" && cpack -G "NSIS;ZIP" >/dev/null)
-installer="$(ls "$build"/Seraphel-*-windows-x64.exe)"
-archive="$(ls "$build"/Seraphel-*-windows-x64.zip)"
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+installer="$(ls "$dist"/Seraphel-*-windows-x64.exe)"
+archive="$(ls "$dist"/Seraphel-*-windows-x64.zip)"
+version="$(basename "$installer" | sed 's/^Seraphel-\(.*\)-windows-x64\.exe$/\1/')"
+mkdir -p "$build"
 ls -l "$installer" "$archive"
 
 step "Contents of the archive"
@@ -77,15 +72,13 @@ for dll in $shipped; do
 done
 echo "imports resolved"
 
-# Starts a seraphel.exe, waits for its main window, takes a screenshot, leaves it through
-# File > Exit and waits for it to end.
-start_and_exit() {
+# Starts a seraphel.exe, waits for its main window and takes a screenshot.
+start_shown() {
     local program="$1" shot="$2"
     start_until_shown "Seraphel v$version" wine "$program"
     sleep 1
     import -window root "$shot"
     echo "main window shown; screenshot in $shot"
-    leave_through_file_exit
 }
 
 # The registry's keys and values under HKLM\Software and HKCU\Software, one a line, each
@@ -110,21 +103,43 @@ shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Seraphel*/Ser
 echo "installed into Program Files\\Seraphel; shortcut ${shortcut#"$WINEPREFIX/"}"
 
 step "Starting the installed program"
-start_and_exit "$target/bin/seraphel.exe" "$build/installed-main-window.png"
+start_shown "$target/bin/seraphel.exe" "$build/installed-main-window.png"
+
+# Its files are in use: a silent installer or uninstaller ends with an error and changes nothing.
+step "Installing and uninstalling refused while the program runs"
+installed_state() {
+    find "$target" "$menu_folder" -printf '%P %s %T@\n' | LC_ALL=C sort
+    registry_entries | grep -v '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' || true
+}
+menu_folder="$(dirname "$shortcut")"
+installed_state >"$scratch/state-before"
+status=0
+wine "$installer" /S || status=$?
+[ "$status" -ne 0 ] || fail "the installer ran over the running program and said nothing"
+status=0
+# _?= runs the uninstaller in place, so its status is the one it ends with.
+wine "$target/Uninstall.exe" /S "_?=C:\Program Files\Seraphel" || status=$?
+[ "$status" -ne 0 ] || fail "the uninstaller ran beside the running program and said nothing"
+diff "$scratch/state-before" <(installed_state) || fail "a refused run changed the installation"
+echo "both refused with nothing changed"
+leave_through_file_exit
+
+step "Installing over the closed program"
+wine "$installer" /S || fail "the installer failed over the closed program"
+[ -f "$target/bin/seraphel.exe" ] || fail "installing over the closed program left no bin\\seraphel.exe"
 
 step "Uninstalling"
 wine "$target/Uninstall.exe" /S
 # The uninstaller runs a copy of itself from the temporary folder and returns at once; the
 # Start-menu folder is the last thing it removes.
-menu_folder="$(dirname "$shortcut")"
 for _ in $(seq 150); do
     [ -e "$target" ] || [ -e "$menu_folder" ] || break
     sleep 0.2
 done
 [ -e "$target" ] && fail "Program Files\\Seraphel is left after uninstalling: $(find "$target")"
 [ -e "$menu_folder" ] && fail "the Start-menu folder is left after uninstalling: $(find "$menu_folder")"
-vendor="$(sed -n 's/^set(CPACK_PACKAGE_VENDOR "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
-[ -n "$vendor" ] || fail "CPackConfig.cmake names no vendor"
+vendor="$(sed -n 's/^set(SERAPHEL_DEVELOPER "\(.*\)")$/\1/p' "$root/packaging/CMakeLists.txt")"
+[ -n "$vendor" ] || fail "packaging/CMakeLists.txt names no vendor"
 wine reg query "HKLM\\Software\\$vendor" >/dev/null 2>&1 &&
     fail "the key HKLM\\Software\\$vendor is left after uninstalling"
 # What is new in the registry since before installing, but for the program's own setting,
@@ -136,6 +151,7 @@ left="$(LC_ALL=C comm -13 "$scratch/registry-before" <(registry_entries) |
 echo "removed"
 
 step "Starting the portable archive from a folder of its own"
-start_and_exit "$bin/seraphel.exe" "$build/portable-main-window.png"
+start_shown "$bin/seraphel.exe" "$build/portable-main-window.png"
+leave_through_file_exit
 
 step "Done: $(basename "$installer") installs, starts and uninstalls; $(basename "$archive") runs where it is unpacked"

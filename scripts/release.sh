@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds a release of the committed tree (HEAD; what is not committed is left out) into dist/ at
+# the root of the tree it runs in: the Debian package, the Windows installer, the portable
+# archive and SHA256SUMS over the three. The same commit gives the same bytes wherever it is
+# built: every time stamp is the commit's (SOURCE_DATE_EPOCH), the build folder is cut from
+# what the compilers record, and time zone, locale and umask are set. The Windows programs are
+# made ready for signing (scripts/lib/pe-prepare.py).
+# Signs when given a code-signing certificate (SERAPHEL_AUTHENTICODE_P12, a PKCS#12 file, with
+# its password in SERAPHEL_AUTHENTICODE_PASSWORD) or an OpenPGP key (SERAPHEL_GPG_KEY, from
+# GNUPGHOME): see scripts/release-sign.sh. The output folder is SERAPHEL_DIST_DIR if set.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+dist="${SERAPHEL_DIST_DIR:-$root/dist}"
+source "$root/scripts/lib/windows-env.sh"
+source "$root/scripts/lib/release-env.sh"
+
+"$root/scripts/setup.sh"
+install_packages nsis zip python3
+qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
+
+release_environment "$root"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+step "Building release $(git -C "$root" describe --always --dirty=' (uncommitted changes left out)') in $work"
+mkdir "$work/src"
+git -C "$root" archive --format=tar HEAD | tar -x -C "$work/src"
+# The build folders' own names never reach the programs.
+flags="-ffile-prefix-map=$work=."
+release_options=(-DSERAPHEL_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="$flags")
+
+step "Debian package"
+cmake -S "$work/src" -B "$work/linux" -DCMAKE_BUILD_TYPE=Release -DSERAPHEL_BUILD_BENCHMARKS=OFF \
+    "${ci_cmake_options[@]}" "${release_options[@]}" >/dev/null
+nice cmake --build "$work/linux" -j "$(nproc)"
+(cd "$work/linux" && cpack -G DEB >/dev/null)
+
+step "Windows installer and portable archive"
+set_windows_cmake_options "$qt"
+cmake -S "$work/src" -B "$work/windows" "${windows_cmake_options[@]}" "${release_options[@]}" >/dev/null
+nice cmake --build "$work/windows" --parallel "$(nproc)"
+(cd "$work/windows" && cpack -G NSIS >/dev/null)
+name="$(basename "$work"/windows/Seraphel-*-windows-x64.exe .exe)"
+python3 "$root/scripts/lib/pe-prepare.py" "$work/windows/$name.exe"
+cmake --install "$work/windows" --prefix "$work/portable/$name" --strip >/dev/null
+python3 "$root/scripts/lib/pe-prepare.py" "$work/portable/$name/bin/seraphel.exe"
+
+mkdir -p "$dist"
+rm -f "$dist"/seraphel_*.deb "$dist"/Seraphel-*-windows-x64.* "$dist"/SHA256SUMS*
+cp "$work"/linux/seraphel_*.deb "$work/windows/$name.exe" "$dist/"
+make_release_zip "$work/portable/$name" "$dist/$name.zip"
+write_release_checksums "$dist"
+
+if [ -n "${SERAPHEL_AUTHENTICODE_P12:-}${SERAPHEL_GPG_KEY:-}" ]; then
+    "$root/scripts/release-sign.sh" "$dist"
+fi
+step "Release in $dist"
+cat "$dist/SHA256SUMS"
