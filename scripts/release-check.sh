@@ -26,7 +26,8 @@ mkdir "$scratch/locales"
 localedef -i fr_FR -f UTF-8 "$scratch/locales/fr_FR.UTF-8"
 (
     umask 077
-    export TZ=Pacific/Kiritimati LOCPATH="$scratch/locales" LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 LANGUAGE=fr
+    export LOCPATH="$scratch/locales"
+    export TZ=Pacific/Kiritimati LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 LANGUAGE=fr
     unset SERAPHEL_DIST_DIR SERAPHEL_AUTHENTICODE_P12 SERAPHEL_GPG_KEY
     git clone --quiet --no-hardlinks "$root" "$other"
     git -C "$other" checkout --quiet --detach "$(git -C "$root" rev-parse HEAD)"

@@ -117,8 +117,9 @@ status=0
 wine "$installer" /S || status=$?
 [ "$status" -ne 0 ] || fail "the installer ran over the running program and said nothing"
 status=0
-# _?= runs the uninstaller in place, so its status is the one it ends with.
-wine "$target/Uninstall.exe" /S "_?=C:\Program Files\Seraphel" || status=$?
+# _?= runs the uninstaller in place, so its status is the one it ends with. It takes the rest of
+# the command line unquoted: the folder's short name has no blank that wine would quote.
+wine "$target/Uninstall.exe" /S '_?=C:\PROGRA~1\Seraphel' || status=$?
 [ "$status" -ne 0 ] || fail "the uninstaller ran beside the running program and said nothing"
 diff "$scratch/state-before" <(installed_state) || fail "a refused run changed the installation"
 echo "both refused with nothing changed"
@@ -143,10 +144,13 @@ vendor="$(sed -n 's/^set(SERAPHEL_DEVELOPER "\(.*\)")$/\1/p' "$root/packaging/CM
 wine reg query "HKLM\\Software\\$vendor" >/dev/null 2>&1 &&
     fail "the key HKLM\\Software\\$vendor is left after uninstalling"
 # What is new in the registry since before installing, but for the program's own setting,
-# which stays as Windows programs keep theirs, and wine's own keys, where wine notes what it
-# did for the program and the shortcuts (system parameters, Linux menu entries).
+# which stays as Windows programs keep theirs, wine's own keys, where wine notes what it did for
+# the program and the shortcuts (system parameters, Linux menu entries), and the network cards
+# that wine's services list once they have started.
 left="$(LC_ALL=C comm -13 "$scratch/registry-before" <(registry_entries) |
-    grep -v -e '^\[HKEY_CURRENT_USER\\Software\\seraphel[]\\]' -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' || true)"
+    grep -v -e '^\[HKEY_CURRENT_USER\\Software\\seraphel[]\\]' -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' \
+        -e '^\[HKEY_LOCAL_MACHINE\\Software\\\(Wow6432Node\\\)\{0,1\}Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' ||
+    true)"
 [ -z "$left" ] || fail "the registry keeps after uninstalling: $left"
 echo "removed"
 
