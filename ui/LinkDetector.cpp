@@ -1,5 +1,7 @@
 #include "LinkDetector.h"
 
+#include <QUrl>
+
 #include <algorithm>
 #include <array>
 
@@ -18,6 +20,8 @@ constexpr QLatin1StringView kWebScheme("http://");
 // Windows' limit for an address: the shell opens nothing longer (and crashes on some systems), so a
 // longer address stays plain text on every system.
 constexpr qsizetype kMostAddressCharacters = 2048;
+// The ASCII marks that the browser gets percent-encoded, as it gets every character beyond ASCII.
+constexpr QLatin1StringView kEncodedMarks("\"<>\\^`{|}%");
 
 // An address only starts a word: "xhttp://" or "abc.www.x" are not addresses.
 constexpr QLatin1StringView kOpeningMarks("([{<\"'");
@@ -77,6 +81,23 @@ qsizetype TrimmedEnd(QStringView text, qsizetype start, qsizetype end) {
     return end;
 }
 
+bool HandedOnAsItStands(QChar c) {
+    return c.unicode() > u' ' && c.unicode() < 0x7F && !kEncodedMarks.contains(c);
+}
+
+// Whether the browser gets the link as an address of at most kMostAddressCharacters: encoded as
+// the browser gets it, a short link in another script can still be far too long.
+bool FitsTheAddressLimit(QStringView link) {
+    const qsizetype scheme = link.startsWith(kWebPrefix, Qt::CaseInsensitive) ? kWebScheme.size() : 0;
+    if (link.size() + scheme > kMostAddressCharacters) {
+        return false; // encoding only lengthens it
+    }
+    if (std::ranges::all_of(link, HandedOnAsItStands)) {
+        return true;
+    }
+    return QUrl(WebAddressForLink(link)).toString(QUrl::FullyEncoded).size() <= kMostAddressCharacters;
+}
+
 } // namespace
 
 QList<TextSpan> FindWebAddresses(QStringView text) {
@@ -93,12 +114,11 @@ QList<TextSpan> FindWebAddresses(QStringView text) {
             ++end;
         }
         const qsizetype trimmed = TrimmedEnd(text, at, end);
-        const qsizetype handedOn =
-            trimmed - at + (text.sliced(at).startsWith(kWebPrefix, Qt::CaseInsensitive) ? kWebScheme.size() : 0);
         // A scheme alone ("http://", "www.") is not an address yet.
-        if (trimmed > at + prefixLength && handedOn <= kMostAddressCharacters &&
+        if (trimmed > at + prefixLength &&
             std::ranges::any_of(text.sliced(at + prefixLength, trimmed - at - prefixLength),
-                                [](QChar c) { return c.isLetterOrNumber(); })) {
+                                [](QChar c) { return c.isLetterOrNumber(); }) &&
+            FitsTheAddressLimit(text.sliced(at, trimmed - at))) {
             spans.append({at, trimmed - at});
         }
         at = end;

@@ -17,7 +17,7 @@ struct TextSpan {
 };
 
 // Every address in text, in order and without overlap. An address that would reach the browser
-// longer than 2048 characters is none.
+// longer than 2048 characters, percent-encoded as it gets it, is none.
 QList<TextSpan> FindWebAddresses(QStringView text);
 
 // What the browser is asked to open for a detected link: the link as it stands, with

@@ -272,6 +272,9 @@ void LinkHandlerTest::opensTheLongestAddressWholeAndNoLonger() {
     }
     const QString www = QStringLiteral("www.") + QString(2048 - 11, u'x'); // "http://" goes before it
     QCOMPARE(Found(www + QStringLiteral(" ") + www + QStringLiteral("x")), QStringList{www});
+    // Each Cyrillic letter reaches the browser as six characters ("%D0%B0").
+    const QString cyrillic = QStringLiteral("http://a.example/") + QString(338, QChar(0x0430));
+    QCOMPARE(Found(cyrillic + QStringLiteral(" ") + cyrillic + QChar(0x0430)), QStringList{cyrillic});
 }
 
 void LinkHandlerTest::findsLinksInAScrolledBox() {
