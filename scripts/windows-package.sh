@@ -82,14 +82,18 @@ start_shown() {
 }
 
 # The registry's keys and values under HKLM\Software and HKCU\Software, one a line, each
-# value after its key, sorted for comm.
+# value after its key, sorted for comm. Left out are wine's own keys, which change by themselves
+# while programs run: where wine notes what it did for the program and the shortcuts (system
+# parameters, Linux menu entries), and the network cards its services list once started.
 registry_entries() {
     local root file="$scratch/registry.reg"
     for root in 'HKLM\Software' 'HKCU\Software'; do
         wine reg export "$root" "$(windows_path "$file")" /y >/dev/null
         # reg writes UTF-16 with CRLF line ends.
         iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | awk '/^\[/ { key = $0; print key; next } NF { print key " " $0 }'
-    done | LC_ALL=C sort
+    done | grep -v -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' \
+        -e '^\[HKEY_LOCAL_MACHINE\\Software\\\(Wow6432Node\\\)\{0,1\}Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
+        LC_ALL=C sort
 }
 
 step "Installing silently"
@@ -109,7 +113,7 @@ start_shown "$target/bin/seraphel.exe" "$build/installed-main-window.png"
 step "Installing and uninstalling refused while the program runs"
 installed_state() {
     find "$target" "$menu_folder" -printf '%P %s %T@\n' | LC_ALL=C sort
-    registry_entries | grep -v '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' || true
+    registry_entries
 }
 menu_folder="$(dirname "$shortcut")"
 installed_state >"$scratch/state-before"
@@ -144,13 +148,9 @@ vendor="$(sed -n 's/^set(SERAPHEL_DEVELOPER "\(.*\)")$/\1/p' "$root/packaging/CM
 wine reg query "HKLM\\Software\\$vendor" >/dev/null 2>&1 &&
     fail "the key HKLM\\Software\\$vendor is left after uninstalling"
 # What is new in the registry since before installing, but for the program's own setting,
-# which stays as Windows programs keep theirs, wine's own keys, where wine notes what it did for
-# the program and the shortcuts (system parameters, Linux menu entries), and the network cards
-# that wine's services list once they have started.
+# which stays as Windows programs keep theirs.
 left="$(LC_ALL=C comm -13 "$scratch/registry-before" <(registry_entries) |
-    grep -v -e '^\[HKEY_CURRENT_USER\\Software\\seraphel[]\\]' -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' \
-        -e '^\[HKEY_LOCAL_MACHINE\\Software\\\(Wow6432Node\\\)\{0,1\}Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' ||
-    true)"
+    grep -v -e '^\[HKEY_CURRENT_USER\\Software\\seraphel[]\\]' || true)"
 [ -z "$left" ] || fail "the registry keeps after uninstalling: $left"
 echo "removed"
 
