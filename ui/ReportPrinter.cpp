@@ -1,5 +1,7 @@
 #include "ReportPrinter.h"
 
+#include "ResourceFreeDocument.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPageRanges>
 #include <QPrinter>
@@ -15,7 +17,7 @@ void PrepareReportPrinter(QPrinter& printer) {
 }
 
 void PrintBoxContent(const QTextEdit& box, QPrinter& printer) {
-    QTextDocument pages;
+    ResourceFreeDocument pages; // nothing the box holds has it read a file
     pages.setDefaultFont(box.document()->defaultFont());
     const QTextCursor cursor = box.textCursor();
     QTextCursor(&pages).insertFragment(cursor.hasSelection() ? cursor.selection()

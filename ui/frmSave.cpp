@@ -5,10 +5,11 @@
 #include "LinkLabel.h"
 #include "Platform.h"
 #include "PromoTexts.h"
-#include "QuickWrapping.h"
+#include "QuickLongText.h"
 #include "ReportComposer.h"
 #include "ReportPrinter.h"
 #include "RtfWriter.h"
+#include "TextOnlyBox.h"
 #include "Theme.h"
 #include "modRTB.h"
 
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QTextEdit>
 
 #include <algorithm>
 #include <array>
@@ -100,18 +100,15 @@ void frmSave::createControls() {
         WidenToText(label, width());
     }
 
-    m_RTB = &controls::Add<QTextEdit>(*this, kRTB);
+    m_RTB = &controls::Add<TextOnlyBox>(*this, kRTB);
     m_RTB->setFont(theme::VerdanaFont(9.75));
     // The runs carry dark red, green and blue: they need a light page whatever the desktop's colours.
     QPalette page = m_RTB->palette();
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
     m_RTB->setPalette(page);
-    // A note typed or pasted into the report takes the style where it lands, so the saved
-    // file holds only what the writer states: text, fonts, colours and emphasis.
-    m_RTB->setAcceptRichText(false);
     m_RTB->setTabChangesFocus(true);
-    KeepWrappingQuick(*m_RTB);
+    KeepLongTextQuick(*m_RTB);
 
     auto& save = controls::AddButton(*this, kSaveButton, *this);
     QFont saveFont = save.font();

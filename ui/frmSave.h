@@ -1,5 +1,6 @@
 // The reading report window: the three readings composed as one rich-text document, which
-// the user may add a note to, then save as an RTF file or print. Web addresses in the
+// the user may add a note to (typed or pasted, always as text in the style where it lands),
+// then save as an RTF file or print. Web addresses in the
 // document are links while the window is open; the three labels open the web site.
 #pragma once
 
@@ -9,10 +10,9 @@
 
 #include <QDialog>
 
-class QTextEdit;
-
 namespace seraphel {
 
+class TextOnlyBox;
 class WindowServices;
 
 class frmSave final : public QDialog {
@@ -40,7 +40,7 @@ private:
     void Form_Unload();
 
     WindowServices& m_services;
-    QTextEdit* m_RTB = nullptr;
+    TextOnlyBox* m_RTB = nullptr;
     bool m_linksInstalled = false;
 };
 
