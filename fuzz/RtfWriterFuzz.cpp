@@ -25,8 +25,17 @@ enum Flag : std::uint8_t { Bold = 1, Italic = 2, Underline = 4, Colored = 8, Siz
 constexpr int kFamilyShift = 5;
 constexpr std::size_t kRunHeader = 6;
 constexpr int kDocumentHalfPoints = 20;
-// The report's own font, then the other families the program's windows name.
-constexpr std::array<const char*, 4> kFamilies{nullptr, "DejaVu Sans", "DejaVu Serif", "MS Sans Serif"};
+// The report's own font, then the other families the program's windows name, and one whose name
+// a font table cannot hold as it stands: with the name it reads back with.
+struct Family {
+    const char* name;
+    const char* tableName;
+};
+constexpr std::array<Family, 5> kFamilies{{{nullptr, nullptr},
+                                           {"DejaVu Sans", "DejaVu Sans"},
+                                           {"DejaVu Serif", "DejaVu Serif"},
+                                           {"MS Sans Serif", "MS Sans Serif"},
+                                           {"Semi;colon {\\b}\tTab", "Semicolon {\\b}Tab"}}};
 
 constexpr char16_t kParagraphBreak = u'\u2029';
 
@@ -105,9 +114,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             format.setFontPointSize(halfPoints / 2.0);
             style.halfPoints = halfPoints;
         }
-        if (const char* family = kFamilies[(flags >> kFamilyShift) % kFamilies.size()]) {
-            format.setFontFamilies({QString::fromLatin1(family)});
-            style.family = QString::fromLatin1(family);
+        if (const Family& family = kFamilies[(flags >> kFamilyShift) % kFamilies.size()]; family.name) {
+            format.setFontFamilies({QString::fromLatin1(family.name)});
+            style.family = QString::fromLatin1(family.tableName);
         }
         cursor.insertText(text, format);
 

@@ -86,6 +86,23 @@ void AppendEscaped(QByteArray& out, QStringView text) {
     }
 }
 
+// A font's name as the font table holds it: a semicolon ends a table entry and a control character
+// or a break is no part of a name, so those are left out; a name with nothing else becomes
+// kNamelessFont. The program's own fonts need none of this.
+constexpr QLatin1StringView kNamelessFont("Unnamed");
+
+QString FontTableName(const QString& family) {
+    QString name;
+    for (const QChar c : family) {
+        const auto kind = c.category();
+        if (c != u';' && kind != QChar::Other_Control && kind != QChar::Separator_Line &&
+            kind != QChar::Separator_Paragraph) {
+            name += c;
+        }
+    }
+    return name.isEmpty() ? QString(kNamelessFont) : name;
+}
+
 // Collects the fonts and colours of the runs into RTF's tables, in order of first use.
 class Tables final {
 public:
@@ -124,11 +141,11 @@ public:
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
             const QFont& font = m_fonts[i];
             out += "{\\f" + QByteArray::number(i) + FontClassWord(font) + "\\fcharset0 ";
-            AppendEscaped(out, font.family());
+            AppendEscaped(out, FontTableName(font.family()));
             // A font missing on the reader's system gives way to the document's own fallback.
             if (font.families().size() > 1) {
                 out += "{\\*\\falt ";
-                AppendEscaped(out, font.families().at(1));
+                AppendEscaped(out, FontTableName(font.families().at(1)));
                 out += '}';
             }
             out += ";}";

@@ -63,6 +63,8 @@ private slots:
     void switchesBoldItalicAndUnderline();
     void listsEachColourOnceAndSwitchesBetweenThem();
     void writesFontsAndSizes();
+    void keepsTheFontTableWholeWhateverAFontIsNamed_data();
+    void keepsTheFontTableWholeWhateverAFontIsNamed();
     void writesOneParagraphALine();
     void readsBackInIndependentReaders();
 };
@@ -151,6 +153,28 @@ void RtfWriterTest::writesFontsAndSizes() {
     const QByteArray fontTable = kHeader.left(kHeader.size() - 2) + "{\\f1\\fnil\\fcharset0 DejaVu Serif;}}\n";
     QCOMPARE(rtf.left(fontTable.size()), fontTable);
     QCOMPARE(Body(*document), QByteArray("\\fs28 a\\f1\\fs20 b\n"));
+}
+
+void RtfWriterTest::keepsTheFontTableWholeWhateverAFontIsNamed_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("tableName"); // as a reader finds it in the table
+    QTest::newRow("semicolon") << QStringLiteral("Evil; Font") << QStringLiteral("Evil Font");
+    QTest::newRow("braces and backslash") << QStringLiteral("{\\b} \\f9") << QStringLiteral("{\\b} \\f9");
+    QTest::newRow("control characters and breaks")
+        << QStringLiteral("A\tB\u0001C\u2028D\u2029E\nF") << QStringLiteral("ABCDEF");
+    QTest::newRow("nothing but semicolons") << QStringLiteral(";;") << QStringLiteral("Unnamed");
+    QTest::newRow("beyond ASCII") << QStringLiteral("\u0160rift \u6587") << QStringLiteral("\u0160rift \u6587");
+}
+
+void RtfWriterTest::keepsTheFontTableWholeWhateverAFontIsNamed() {
+    QFETCH(QString, family);
+    QFETCH(QString, tableName);
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    const auto document = Document({{QStringLiteral("text"), format}});
+    const auto read = test::ReadRtf(WriteRtf(*document));
+    QVERIFY2(read.document, qPrintable(read.error));
+    QCOMPARE(read.document->styles.value(0).family, tableName);
 }
 
 void RtfWriterTest::writesOneParagraphALine() {
