@@ -34,25 +34,52 @@ QString WithLineBreaks(QString text) {
     return text.replace(loneCarriageReturn, QStringLiteral("\n"));
 }
 
+// Shows a message box and returns the button pressed. The text is shown as it stands: a file
+// or folder name in it may look like markup, which a box left to guess would lay out, loading
+// whatever images it names.
+QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton) {
+        box.setDefaultButton(defaultButton);
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 // A name in a folder that does not exist, or whose folder is a file, is refused in the dialog,
-// which says why and stays open for another name, as it does when it asks before overwriting.
-// A native dialog checks this itself and has none of the dialog's own controls.
+// which says why and stays open for another name; the dialog asks before overwriting a file,
+// in a box of its own that shows the name as it stands. A native dialog checks both itself
+// and has none of the dialog's own controls.
 class SaveFileDialog final : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
 
     void accept() override {
         const QStringList chosen = selectedFiles();
-        if (!chosen.isEmpty() && findChild<QWidget*>(QStringLiteral("fileNameEdit")) != nullptr) {
-            const QFileInfo file(chosen.constFirst());
-            if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QStringLiteral("The folder \"%1\" does not exist.\nCheck the path and try again.")
-                                         .arg(QDir::toNativeSeparators(file.absolutePath())));
+        if (chosen.isEmpty() || findChild<QWidget*>(QStringLiteral("fileNameEdit")) == nullptr) {
+            QFileDialog::accept();
+            return;
+        }
+        const QFileInfo file(chosen.constFirst());
+        if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
+            ShowMessage(this, QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("The folder \"%1\" does not exist.\nCheck the path and try again.")
+                            .arg(QDir::toNativeSeparators(file.absolutePath())),
+                        QMessageBox::Ok);
+            return;
+        }
+        if (file.exists() && !file.isDir()) {
+            if (ShowMessage(this, QMessageBox::Warning, windowTitle(),
+                            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
                 return;
             }
+            setOption(DontConfirmOverwrite); // asked already
         }
         QFileDialog::accept();
+        setOption(DontConfirmOverwrite, false);
     }
 };
 
@@ -95,13 +122,12 @@ QtPlatform::QtPlatform() {
 }
 
 void QtPlatform::showInformation(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, ProgramTitle(), WithLineBreaks(text));
+    ShowMessage(parent, QMessageBox::Information, ProgramTitle(), WithLineBreaks(text), QMessageBox::Ok);
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, ProgramTitle(), WithLineBreaks(text), QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    return box.exec() == QMessageBox::Yes;
+    return ShowMessage(parent, QMessageBox::Information, ProgramTitle(), WithLineBreaks(text),
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtPlatform::openWebAddress(const QString& address) {

@@ -6,12 +6,21 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 namespace seraphel {
+namespace {
+
+bool WriteFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("{\\rtf1 an earlier reading}") > 0;
+}
+
+} // namespace
 
 class QtPlatformTest final : public QObject {
     Q_OBJECT
@@ -45,6 +54,55 @@ private slots:
         QCOMPARE(chosen, good);
         QCOMPARE(warnings.size(), 1);
         QVERIFY(warnings.first().contains(QStringLiteral("no-such-folder")));
+    }
+
+    // A name that a box left to guess would take for markup: "&lt;" counts as such on every system.
+    void saveDialogAsksBeforeReplacingAFileAndShowsItsNameAsItStands() {
+        QTemporaryDir folder;
+        const QString existing = folder.filePath(QStringLiteral("&lt;i&gt;reading.rtf"));
+        QVERIFY(WriteFile(existing));
+        QList<QPair<QString, Qt::TextFormat>> questions;
+        int returnsPressed = 0;
+        // Answers No to the first question, then picks the file again and answers Yes.
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                questions.append({box->text(), box->textFormat()});
+                box->button(questions.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && returnsPressed == questions.size()) {
+                ++returnsPressed;
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setText(existing);
+                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            }
+        });
+        user.start(20);
+        QtPlatform platform;
+        const QString chosen = platform.chooseSaveFile(
+            nullptr, {QStringLiteral("Seraphel"), QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
+        QCOMPARE(chosen, existing);
+        const QPair<QString, Qt::TextFormat> asked{
+            QStringLiteral("&lt;i&gt;reading.rtf already exists.\nDo you want to replace it?"), Qt::PlainText};
+        QCOMPARE(questions, (QList<QPair<QString, Qt::TextFormat>>{asked, asked}));
+    }
+
+    void messagesShowTheirTextAsItStands() {
+        const QString text = QStringLiteral("<img src=\"probe:picture.png\"> <b>not bold</b> &lt;");
+        QList<Qt::TextFormat> shown;
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                QCOMPARE(box->text(), text);
+                shown.append(box->textFormat());
+                box->buttons().constFirst()->click();
+            }
+        });
+        user.start(20);
+        QtPlatform platform;
+        platform.showInformation(nullptr, text);
+        platform.askYesNo(nullptr, text);
+        QCOMPARE(shown, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
     }
 
     void aWritePastTheFileSizeLimitFailsAndTheProgramGoesOn() {
