@@ -35,6 +35,24 @@ protected:
         }
     }
 
+public:
+    // The shown link that the character at position belongs to, or nothing. Only the links
+    // already laid over its paragraph are looked at, so a move of the mouse costs the same over
+    // a paragraph of any length.
+    QString linkAt(int position) const {
+        const QTextBlock block = document()->findBlock(position);
+        const int inBlock = position - block.position();
+        for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+            if (range.format == m_linkFormat && inBlock >= range.start && inBlock < range.start + range.length) {
+                QTextCursor link(block);
+                link.setPosition(block.position() + range.start);
+                link.setPosition(block.position() + range.start + range.length, QTextCursor::KeepAnchor);
+                return link.selectedText();
+            }
+        }
+        return {};
+    }
+
 private:
     QTextCharFormat m_linkFormat;
 };
@@ -98,15 +116,7 @@ private:
         QTextCursor gap(document);
         gap.setPosition(cursorPosition);
         const int character = viewportPoint.x() < m_box->cursorRect(gap).left() ? cursorPosition - 1 : cursorPosition;
-        const QTextBlock block = document->findBlock(character);
-        const QString text = block.text();
-        const qsizetype inBlock = character - block.position();
-        for (const TextSpan& span : FindWebAddresses(text)) {
-            if (inBlock >= span.start && inBlock < span.start + span.length) {
-                return text.sliced(span.start, span.length);
-            }
-        }
-        return {};
+        return m_highlighter->linkAt(character);
     }
 
     QPointer<QTextEdit> m_box;
