@@ -119,7 +119,6 @@ private slots:
     void takesInOnlyTheText_data();
     void takesInOnlyTheText();
     void dataWithoutTextLeavesTheSelection();
-    void copiesTextOutForOtherPrograms();
     void loadsNothingWhateverItsDocumentHolds();
 };
 
@@ -189,15 +188,6 @@ void TextOnlyBoxTest::dataWithoutTextLeavesTheSelection() {
     report.deliver({{"image/png", PngPicture()}}, Delivery::Paste);
     QCOMPARE(report.box->toPlainText(), before);
     QCOMPARE(report.box->textCursor().selectedText(), before.left(10));
-}
-
-void TextOnlyBoxTest::copiesTextOutForOtherPrograms() {
-    Report report;
-    report.box->selectAll();
-    report.box->copy();
-    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(copied != nullptr);
-    QCOMPARE(copied->text(), report.box->toPlainText());
 }
 
 void TextOnlyBoxTest::loadsNothingWhateverItsDocumentHolds() {
