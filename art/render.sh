@@ -3,6 +3,8 @@
 #   art/generate.py           -> art/angels/NN-name.svg, art/icon/seraphel.svg
 #   art/angels/*.svg          -> ui/pictures/angelNN.jpg (75 x 112) and angelNN@2x.jpg (150 x 224)
 #   art/icon/seraphel.svg     -> ui/icons/seraphel-SIZE.png and ui/icons/seraphel.svg
+#   the icon and Gabriel      -> packaging/windows/installer-welcome.bmp (164 x 314) and
+#                                installer-header.bmp (150 x 57), the Windows installer's pictures
 #   all of the above          -> art/contact-sheet.png, for looking at them side by side
 # Runs from any folder.
 set -euo pipefail
@@ -11,6 +13,7 @@ art=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(dirname "$art")
 pictures=$root/ui/pictures
 icons=$root/ui/icons
+installer=$root/packaging/windows
 
 need() {
     command -v "$1" >/dev/null 2>&1 || {
@@ -70,10 +73,25 @@ for size in "${icon_sizes[@]}"; do
     icon_tiles+=("$sheet/icon-$size.png")
 done
 
+# The installer's welcome and finish page and its header, in the windows' colours, as NSIS takes
+# pictures: 24-bit BMP, which holds no time stamp.
+rsvg-convert -w 88 -h 88 "$art/icon/seraphel.svg" >"$sheet/icon-88.png"
+rsvg-convert -w 44 -h 44 "$art/icon/seraphel.svg" >"$sheet/icon-44.png"
+rsvg-convert -w 120 -h 179 "$art/angels/06-gabriel.svg" >"$sheet/gabriel.png"
+convert -size 164x314 'gradient:rgb(92,83,42)-rgb(46,41,20)' \
+    "$sheet/icon-88.png" -geometry +38+14 -composite \
+    -font "$font-Bold" -pointsize 20 -fill "$label" -gravity north -annotate +0+106 Seraphel \
+    "$sheet/gabriel.png" -gravity south -geometry +0+0 -composite \
+    -strip "BMP3:$installer/installer-welcome.bmp"
+convert -size 150x57 "xc:$window" "$sheet/icon-44.png" -gravity west -geometry +6+0 -composite \
+    -font "$font-Bold" -pointsize 17 -fill "$label" -annotate +56+0 Seraphel \
+    -strip "BMP3:$installer/installer-header.bmp"
+
 montage -font "$font" -pointsize 13 -fill "$label" -background "$window" \
     "${labels[@]}" -tile 7x2 -geometry +10+8 "$sheet/angels.png"
 convert -background "$window" -gravity south "${icon_tiles[@]}" +append "$sheet/icons.png"
 convert "$sheet/angels.png" "$sheet/icons.png" -background "$window" -gravity center -append \
     -bordercolor "$window" -border 10 -strip -define png:exclude-chunks=date,time "$art/contact-sheet.png"
 
-echo "render.sh: wrote ${#sources[@]} pictures (1x and 2x), ${#icon_sizes[@]} icon sizes and art/contact-sheet.png"
+echo "render.sh: wrote ${#sources[@]} pictures (1x and 2x), ${#icon_sizes[@]} icon sizes, the installer's two" \
+    "pictures and art/contact-sheet.png"

@@ -34,15 +34,38 @@ if(CMAKE_CROSSCOMPILING)
     set(CMAKE_CROSSCOMPILING_EMULATOR "${_emulator}")
 endif()
 
-# seraphel.exe with what it loads: the Qt libraries, the Windows platform plugin, the native
-# style and the JPEG reader for the angel pictures (printing is built into PrintSupport). Qt looks for
-# plugin folders beside the executable.
+# The start-up code that the compiler links into every program and library, seraphel.exe and the
+# Qt libraries among them: its licence comes with the release as the DLLs' do.
+execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=crt2.o
+    OUTPUT_VARIABLE SERAPHEL_MINGW_STARTUP_CODE OUTPUT_STRIP_TRAILING_WHITESPACE)
+
+# What seraphel.exe loads of Qt: its libraries, the Windows platform plugin, the native style and
+# the JPEG reader for the angel pictures (printing is built into PrintSupport); each plugin with the
+# folder beside the executable where Qt looks for it.
+set(SERAPHEL_SHIPPED_QT_LIBRARIES Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+set(SERAPHEL_SHIPPED_QT_PLUGINS
+    Qt6::QWindowsIntegrationPlugin platforms
+    Qt6::QWindowsVistaStylePlugin styles
+    Qt6::QJpegPlugin imageformats)
+set(SERAPHEL_SHIPPED_QT_FILES)
+foreach(_library IN LISTS SERAPHEL_SHIPPED_QT_LIBRARIES)
+    list(APPEND SERAPHEL_SHIPPED_QT_FILES "$<TARGET_FILE:${_library}>")
+endforeach()
+set(_plugins ${SERAPHEL_SHIPPED_QT_PLUGINS})
+while(_plugins)
+    list(POP_FRONT _plugins _plugin _folder)
+    list(APPEND SERAPHEL_SHIPPED_QT_FILES "$<TARGET_FILE:${_plugin}>")
+endwhile()
+
+# seraphel.exe with what it loads: the Qt files above and the MinGW runtime.
 function(seraphel_install_windows_runtime destination)
-    foreach(_module IN ITEMS Core Gui Widgets PrintSupport)
-        install(FILES "$<TARGET_FILE:Qt6::${_module}>" DESTINATION "${destination}")
+    foreach(_library IN LISTS SERAPHEL_SHIPPED_QT_LIBRARIES)
+        install(FILES "$<TARGET_FILE:${_library}>" DESTINATION "${destination}")
     endforeach()
     install(FILES ${SERAPHEL_MINGW_RUNTIME_DLLS} DESTINATION "${destination}")
-    install(FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>" DESTINATION "${destination}/platforms")
-    install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION "${destination}/styles")
-    install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION "${destination}/imageformats")
+    set(_plugins ${SERAPHEL_SHIPPED_QT_PLUGINS})
+    while(_plugins)
+        list(POP_FRONT _plugins _plugin _folder)
+        install(FILES "$<TARGET_FILE:${_plugin}>" DESTINATION "${destination}/${_folder}")
+    endwhile()
 endfunction()
