@@ -74,6 +74,7 @@ SERAPHEL_AUTHENTICODE_P12="$keys/signer.p12" SERAPHEL_AUTHENTICODE_PASSWORD=thro
 step "Checking the signatures"
 (cd "$signed" && sha256sum --check --quiet SHA256SUMS)
 gpg --batch --verify "$signed/SHA256SUMS.asc" "$signed/SHA256SUMS"
+"$root/scripts/sbom-check.sh" "$(ls "$signed"/Seraphel-*.cdx.json)"
 # A signed program, its unsigned original, and a name for what is left without the signature.
 check_authenticode() {
     local signed_program="$1" unsigned_program="$2"

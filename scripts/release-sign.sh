@@ -2,7 +2,8 @@
 # Signs the release in the given folder (dist/ by default), in place. With a code-signing
 # certificate, SERAPHEL_AUTHENTICODE_P12 (a PKCS#12 file) and SERAPHEL_AUTHENTICODE_PASSWORD, it
 # signs the installer and the seraphel.exe of the portable archive with Authenticode, and writes
-# the archive again around the signed program; with an OpenPGP key, SERAPHEL_GPG_KEY (from
+# the archive again around the signed program, and takes their hashes anew into the bill of
+# materials; with an OpenPGP key, SERAPHEL_GPG_KEY (from
 # GNUPGHOME), it writes SHA256SUMS.asc, a detached signature of SHA256SUMS, which it writes anew
 # first. No key ever lies in the repository.
 set -euo pipefail
@@ -36,6 +37,7 @@ if [ -n "$p12" ]; then
     folder="$(ls -d "$work"/portable/*)"
     authenticode_sign "$folder/bin/seraphel.exe"
     make_release_zip "$folder" "$archive"
+    python3 "$root/scripts/lib/release-sbom.py" refresh --dist "$dist" --output "$(ls "$dist"/Seraphel-*.cdx.json)"
     echo "signed $(basename "$installer") and the seraphel.exe of $(basename "$archive")"
 fi
 

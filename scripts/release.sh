@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds a release of the committed tree (HEAD; what is not committed is left out) into dist/ at
 # the root of the tree it runs in: the Debian package, the Windows installer, the portable
-# archive and SHA256SUMS over the three. The same commit gives the same bytes wherever it is
-# built: every time stamp is the commit's (SOURCE_DATE_EPOCH), the build folder is cut from
-# what the compilers record, and time zone, locale and umask are set. The Windows programs are
-# made ready for signing (scripts/lib/pe-prepare.py).
+# archive, the archive of the Windows Qt's source, the bill of materials (CycloneDX JSON), the
+# record of what built it, and SHA256SUMS over them all. The same commit gives the same bytes
+# wherever it is built: every time stamp is the commit's (SOURCE_DATE_EPOCH), the build folder is
+# cut from what the compilers record, and time zone, locale and umask are set. The Windows
+# programs are made ready for signing (scripts/lib/pe-prepare.py).
 # Signs when given a code-signing certificate (SERAPHEL_AUTHENTICODE_P12, a PKCS#12 file, with
 # its password in SERAPHEL_AUTHENTICODE_PASSWORD) or an OpenPGP key (SERAPHEL_GPG_KEY, from
 # GNUPGHOME): see scripts/release-sign.sh. The output folder is SERAPHEL_DIST_DIR if set.
@@ -15,7 +16,7 @@ source "$root/scripts/lib/windows-env.sh"
 source "$root/scripts/lib/release-env.sh"
 
 "$root/scripts/setup.sh"
-install_packages nsis zip python3
+install_packages "${release_tool_packages[@]}"
 qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
 
 release_environment "$root"
@@ -40,14 +41,31 @@ cmake -S "$work/src" -B "$work/windows" "${windows_cmake_options[@]}" "${release
 nice cmake --build "$work/windows" --parallel "$(nproc)"
 (cd "$work/windows" && cpack -G NSIS >/dev/null)
 name="$(basename "$work"/windows/Seraphel-*-windows-x64.exe .exe)"
+release="${name%-windows-x64}"
 python3 "$root/scripts/lib/pe-prepare.py" "$work/windows/$name.exe"
 cmake --install "$work/windows" --prefix "$work/portable/$name" --strip >/dev/null
 python3 "$root/scripts/lib/pe-prepare.py" "$work/portable/$name/bin/seraphel.exe"
 
+step "Qt source, bill of materials and build record"
+# The source of the Qt that ships, as the Windows build's notices name it, with its recipe.
+qt_source="$work/$release-qt-source"
+kept="$qt/share/seraphel/qt-build"
+mkdir -p "$qt_source"
+cp -r "$kept/source" "$kept/recipe" "$qt_source/"
+cp "$work/src/packaging/windows/qt-source-README.txt" "$qt_source/README.txt"
+
 mkdir -p "$dist"
-rm -f "$dist"/seraphel_*.deb "$dist"/Seraphel-*-windows-x64.* "$dist"/SHA256SUMS*
+rm -f "$dist"/seraphel_*.deb "$dist"/Seraphel-* "$dist"/SHA256SUMS*
 cp "$work"/linux/seraphel_*.deb "$work/windows/$name.exe" "$dist/"
 make_release_zip "$work/portable/$name" "$dist/$name.zip"
+make_release_tar "$qt_source" "$dist/$release-qt-source.tar"
+deb="$(ls "$dist"/seraphel_*.deb)"
+python3 "$root/scripts/lib/release-sbom.py" write --dist "$dist" \
+    --installer-files "$work/windows/_CPack_Packages/win64/NSIS/$name" \
+    --windows-parts "$work/windows/packaging/generated/third-party.json" \
+    --developer "$(dpkg-deb -f "$deb" Maintainer | sed 's/ *<.*//')" --homepage "$(dpkg-deb -f "$deb" Homepage)" \
+    --output "$dist/$release.cdx.json"
+write_build_record "$root" "$deb" "$dist/$release-build-environment.txt"
 write_release_checksums "$dist"
 
 if [ -n "${SERAPHEL_AUTHENTICODE_P12:-}${SERAPHEL_GPG_KEY:-}" ]; then
