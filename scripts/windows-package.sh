@@ -2,7 +2,9 @@
 # Tries out the release's Windows installer and portable archive (dist/, made by
 # scripts/release.sh first when it is not there) under wine, in a fresh wine prefix, as a
 # Windows user would meet them: checks that every DLL a shipped file imports is shipped or part
-# of Windows; installs silently into Program Files\Seraphel, checks the Start-menu shortcut,
+# of Windows, and that the licences and the third-party notices lie beside seraphel.exe, the
+# notices naming every bundled component of the bill of materials and the Qt source archive of
+# the release; installs silently into Program Files\Seraphel, checks the Start-menu shortcut,
 # starts the installed program on a virtual screen until its main window shows, checks that the
 # installer and the uninstaller refuse to run beside it, silently with an error and nothing
 # changed, leaves it through File > Exit, installs over it and uninstalls, checking that nothing
@@ -51,6 +53,40 @@ bin="$(dirname "$(find "$portable" -name seraphel.exe)")"
 for file in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll; do
     [ -f "$bin/$file" ] || fail "the archive lacks the plugin $file"
 done
+
+# The program's licence, Qt's licences and the notices, beside the program in the given folder.
+check_licences() {
+    local folder="$1" file
+    for file in LICENSE.txt LGPL-3.txt GPL-3.txt THIRD-PARTY-NOTICES.txt; do
+        [ -s "$folder/$file" ] || fail "$file is not beside seraphel.exe in $folder"
+    done
+}
+
+step "Licences and third-party notices"
+check_licences "$bin"
+notices="$bin/THIRD-PARTY-NOTICES.txt"
+source_archive="Seraphel-$version-qt-source.tar"
+grep -qF "$source_archive" "$notices" || fail "the notices do not point to $source_archive"
+[ -f "$dist/$source_archive" ] || fail "the release lacks $source_archive, which the notices point to"
+# Every component the bill of materials names as compiled into Qt, or as the MinGW-w64 runtime,
+# has a section of its own; the Markdown reader, which the Windows Qt leaves out, has none.
+bom="$(ls "$dist"/Seraphel-*.cdx.json)"
+python3 - "$bom" "$notices" <<'CHECK'
+import json, re, sys
+bom = json.load(open(sys.argv[1], encoding="utf-8"))
+titles = set(re.findall(r"^\d+\. (.+?)\r?$", open(sys.argv[2], encoding="utf-8").read(), re.M))
+qt = next(c for c in bom["components"] if c["bom-ref"] == "qt")
+bundled = [c for c in qt["components"] if c["bom-ref"].startswith("qt-bundled:")]
+runtime = [c for c in bom["components"] if c["bom-ref"].startswith("mingw-w64:")]
+expected = {f"Qt {qt['version']}"} | {f"{c['name']} {c.get('version', '')}".strip() for c in bundled} | \
+    {f"{c['name']} {c['version']} (MinGW-w64 runtime)" for c in runtime}
+missing = expected - titles
+if missing or not bundled or not runtime:
+    sys.exit(f"the notices lack sections for: {sorted(missing)}")
+if any("MD4C" in t for t in titles):
+    sys.exit("the notices name MD4C, which the Windows Qt is built without")
+print(f"the notices have all {len(expected)} sections of the bill of materials")
+CHECK
 
 step "Every imported DLL is shipped or part of Windows"
 wine_prepare
@@ -104,6 +140,7 @@ target="$WINEPREFIX/drive_c/Program Files/Seraphel"
 [ -f "$target/Uninstall.exe" ] || fail "the installer left no uninstaller"
 shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Seraphel*/Seraphel.lnk' | head -n 1)"
 [ -n "$shortcut" ] || fail "the installer made no Start-menu shortcut"
+check_licences "$target/bin"
 echo "installed into Program Files\\Seraphel; shortcut ${shortcut#"$WINEPREFIX/"}"
 
 step "Starting the installed program"
