@@ -50,7 +50,7 @@ write_build_record() {
     local tree="$1" deb="$2" record="$3" depends tool
     depends="$(dpkg-deb -f "$deb" Depends | tr ',|' '\n' | sed -E 's/\(.*\)//; s/ //g' | sort -u)"
     {
-        echo "What built $(basename "$deb" | cut -d_ -f1-2 | tr _ ' '), from commit $(git -C "$tree" rev-parse HEAD)"
+        echo "What built the release of Seraphel $(dpkg-deb -f "$deb" Version), from commit $(git -C "$tree" rev-parse HEAD)"
         echo "(SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH): a rebuild on the same base gives the same files."
         echo
         echo "Machine: $(sed -n 's/^PRETTY_NAME="\(.*\)"$/\1/p' /etc/os-release), Debian $(cat /etc/debian_version)," \

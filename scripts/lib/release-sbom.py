@@ -74,7 +74,8 @@ def licences(license_id, license_name):
 
 
 def deb_relations(deb, field, scope):
-    """The package's relations in one control field as external components."""
+    """The package's relations in one control field, as components that it does not ship. CycloneDX
+    1.6 has no field for a version constraint: it goes into a property, in the vers notation."""
     value = subprocess.run(["dpkg-deb", "-f", str(deb), field], check=True, capture_output=True,
                            text=True).stdout.strip()
     components = []
@@ -84,9 +85,13 @@ def deb_relations(deb, field, scope):
             match = re.fullmatch(r"\s*([^\s(]+)\s*(?:\(\s*(>=|<=|>>|<<|=)\s*([^)\s]+)\s*\))?\s*", alternative)
             name, operator, version = match.groups()
             constraint = f"{VERS_OPERATORS[operator]}{version}" if operator else "*"
-            components.append({"type": "library", "bom-ref": f"debian:{name}", "name": name, "scope": scope,
-                               "isExternal": True, "versionRange": f"vers:deb/{constraint}",
-                               "purl": f"pkg:deb/debian/{name}?arch=amd64"})
+            components.append({
+                "type": "library", "bom-ref": f"debian:{name}", "name": name, "scope": scope,
+                "description": f"{field} of the Debian package, from the user's Debian: {alternative.strip()}",
+                "purl": f"pkg:deb/debian/{name}?arch=amd64",
+                "properties": [{"name": "seraphel:debian:relation", "value": field},
+                               {"name": "seraphel:version-range", "value": f"vers:deb/{constraint}"}],
+            })
     return components
 
 
