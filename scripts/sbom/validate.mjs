@@ -1,4 +1,4 @@
-// Validates a CycloneDX 1.6 JSON bill of materials against the specification's schema, strictly,
+// Validates a bill of materials against the CycloneDX 1.6 JSON schema, strictly,
 // with the CycloneDX project's own validator. Usage: node validate.mjs bom.json
 import { readFileSync } from 'node:fs'
 import { Spec, Validation } from '@cyclonedx/cyclonedx-library'

@@ -12,12 +12,46 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 namespace seraphel {
 namespace {
 
 bool WriteFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write("{\\rtf1 an earlier reading}") > 0;
+}
+
+// Acts, as a user would, on the modal window that the program shows, whenever it shows one.
+class User final : public QObject {
+public:
+    explicit User(std::function<void(QWidget&)> act)
+        : m_act(std::move(act)) {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_act(*modal);
+            }
+        });
+        m_timer.start(20);
+    }
+
+private:
+    std::function<void(QWidget&)> m_act;
+    QTimer m_timer;
+};
+
+// Types the name into the save dialog and presses Return, later: a timer does not fire again
+// from the loop of a box that its own call shows.
+void EnterName(QFileDialog& dialog, const QString& path) {
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    name->setText(path);
+    QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+}
+
+QString ChooseSaveFile() {
+    QtPlatform platform;
+    return platform.chooseSaveFile(
+        nullptr, {QStringLiteral("Seraphel"), QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
 }
 
 } // namespace
@@ -31,27 +65,19 @@ private slots:
         const QString missing = folder.filePath(QStringLiteral("no-such-folder/reading.rtf"));
         const QString good = folder.filePath(QStringLiteral("reading.rtf"));
         QStringList warnings;
-        // Answers as a user would: a name in a folder that is not there, then, once told why, another.
-        QTimer user;
-        connect(&user, &QTimer::timeout, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        // A name in a folder that is not there, then, once told why, another.
+        const User user([&](QWidget& modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
                 warnings.append(box->text());
                 box->accept();
-            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                if (const QString next = warnings.isEmpty() ? missing : good; name->text() != next) {
-                    name->setText(next);
-                    // Later: a timer does not fire again from the loop of a box its own call shows.
-                    QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(&modal)) {
+                const QString next = warnings.isEmpty() ? missing : good;
+                if (dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text() != next) {
+                    EnterName(*dialog, next);
                 }
             }
         });
-        user.start(20);
-        QtPlatform platform;
-        const QString chosen = platform.chooseSaveFile(
-            nullptr, {QStringLiteral("Seraphel"), QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
-        QCOMPARE(chosen, good);
+        QCOMPARE(ChooseSaveFile(), good);
         QCOMPARE(warnings.size(), 1);
         QVERIFY(warnings.first().contains(QStringLiteral("no-such-folder")));
     }
@@ -62,26 +88,18 @@ private slots:
         const QString existing = folder.filePath(QStringLiteral("&lt;i&gt;reading.rtf"));
         QVERIFY(WriteFile(existing));
         QList<QPair<QString, Qt::TextFormat>> questions;
-        int returnsPressed = 0;
-        // Answers No to the first question, then picks the file again and answers Yes.
-        QTimer user;
-        connect(&user, &QTimer::timeout, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        qsizetype namesEntered = 0;
+        // No to the first question; then the same file again, and Yes.
+        const User user([&](QWidget& modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
                 questions.append({box->text(), box->textFormat()});
                 box->button(questions.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
-            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && returnsPressed == questions.size()) {
-                ++returnsPressed;
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setText(existing);
-                QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(&modal); dialog && namesEntered == questions.size()) {
+                ++namesEntered;
+                EnterName(*dialog, existing);
             }
         });
-        user.start(20);
-        QtPlatform platform;
-        const QString chosen = platform.chooseSaveFile(
-            nullptr, {QStringLiteral("Seraphel"), QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
-        QCOMPARE(chosen, existing);
+        QCOMPARE(ChooseSaveFile(), existing);
         const QPair<QString, Qt::TextFormat> asked{
             QStringLiteral("&lt;i&gt;reading.rtf already exists.\nDo you want to replace it?"), Qt::PlainText};
         QCOMPARE(questions, (QList<QPair<QString, Qt::TextFormat>>{asked, asked}));
@@ -89,20 +107,17 @@ private slots:
 
     void messagesShowTheirTextAsItStands() {
         const QString text = QStringLiteral("<img src=\"probe:picture.png\"> <b>not bold</b> &lt;");
-        QList<Qt::TextFormat> shown;
-        QTimer user;
-        connect(&user, &QTimer::timeout, this, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                QCOMPARE(box->text(), text);
-                shown.append(box->textFormat());
+        QList<QPair<QString, Qt::TextFormat>> shown;
+        const User user([&](QWidget& modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
+                shown.append({box->text(), box->textFormat()});
                 box->buttons().constFirst()->click();
             }
         });
-        user.start(20);
         QtPlatform platform;
         platform.showInformation(nullptr, text);
         platform.askYesNo(nullptr, text);
-        QCOMPARE(shown, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
+        QCOMPARE(shown, (QList<QPair<QString, Qt::TextFormat>>(2, {text, Qt::PlainText})));
     }
 
     void aWritePastTheFileSizeLimitFailsAndTheProgramGoesOn() {
