@@ -14,7 +14,7 @@ namespace {
 // anywhere, under a second; the report's own words and addresses stay far below it.
 constexpr qsizetype kLongestWordWrappedAtBoundaries = 500;
 // Analysed afresh at each blink of the cursor, a paragraph this long costs well under a
-// millisecond; kept, its analysis takes about 45 bytes a character.
+// millisecond; kept, its analysis takes memory in proportion to its length, as laying it out does.
 constexpr int kLongestParagraphAnalysedAtEachBlink = 10'000;
 
 bool HoldsOverlongWord(const QString& text) {
