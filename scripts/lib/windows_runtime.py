@@ -68,15 +68,6 @@ class QtRecord:
             used.update(listing.read_text(encoding="utf-8").split())
         return used
 
-    def source_files(self):
-        return sorted((self.root / "source").iterdir())
-
-    def recipe_files(self):
-        return sorted((self.root / "recipe").iterdir())
-
-    def licence_text(self, spdx_id):
-        return (self.root / "attribution" / "LICENSES" / f"{spdx_id}.txt").read_text(encoding="utf-8")
-
     def debian_copyright(self):
         return (self.root / "attribution" / "debian" / "copyright").read_text(encoding="utf-8")
 
