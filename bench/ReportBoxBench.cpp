@@ -5,7 +5,7 @@
 //    moves), and the processor time the program takes over 10 seconds of doing nothing while
 //    the box has the focus, the insertion point in that paragraph.
 // Prints wall and processor seconds for each. Run: QT_QPA_PLATFORM=offscreen report_box_bench
-#include "ReportFields.h"
+#include "AngelReading.h"
 #include "WindowTesting.h"
 #include "frmSave.h"
 
@@ -59,7 +59,7 @@ void Print(const char* what, Cost cost) {
 
 int Run() {
     FakeWindowServices services;
-    frmSave window(services, ReportFields{});
+    frmSave window(services, AngelReading{});
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {

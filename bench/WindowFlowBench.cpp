@@ -160,7 +160,7 @@ private slots:
         QGuiApplication::clipboard()->setText(text);
         Stopwatch stopwatch;
         QBENCHMARK {
-            frmSave report(m_program.services, ReportFields{});
+            frmSave report(m_program.services, AngelReading{});
             QTextEdit& box = ShownReportBox(report);
             stopwatch.start();
             box.paste();
@@ -174,7 +174,7 @@ private slots:
     void typeAfterAHeavyText_data() { AddHeavyTexts(); }
     void typeAfterAHeavyText() {
         QFETCH(QString, text);
-        frmSave report(m_program.services, ReportFields{});
+        frmSave report(m_program.services, AngelReading{});
         QTextEdit& box = ShownReportBox(report);
         box.insertPlainText(text);
         QCoreApplication::processEvents();

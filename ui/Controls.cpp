@@ -4,6 +4,7 @@
 
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <initializer_list>
 
@@ -33,6 +34,17 @@ void SetBackground(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
+void SetFocusColours(QWidget& widget, const QColor& background, const QColor& text) {
+    SetRoles(widget, {QPalette::Highlight}, text);
+    SetRoles(widget, {QPalette::HighlightedText}, background);
+}
+
+void SetInputColours(QWidget& widget, const QColor& background, const QColor& text) {
+    SetBackground(widget, background);
+    SetTextColour(widget, text);
+    SetFocusColours(widget, background, text);
+}
+
 void SetUpLabel(QLabel& label, const QString& text, const QColor& colour) {
     label.setTextFormat(Qt::PlainText);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,9 +57,13 @@ QFont Underlined(QFont font) {
     return font;
 }
 
-void SetUpButton(QPushButton& button, const QString& caption) {
+void SetUpButton(QPushButton& button, const QString& caption, ButtonRoles roles) {
     button.setText(caption);
-    button.setAutoDefault(false); // the windows' default button, if any, is the one they choose
+    button.setAutoDefault(roles.testFlag(ButtonRole::Default));
+    button.setDefault(roles.testFlag(ButtonRole::Default));
+    if (roles.testFlag(ButtonRole::Cancel)) {
+        QObject::connect(new QShortcut(Qt::Key_Escape, &button), &QShortcut::activated, &button, &QPushButton::click);
+    }
     QFont font = button.font();
     font.setBold(true);
     button.setFont(font);
@@ -55,7 +71,8 @@ void SetUpButton(QPushButton& button, const QString& caption) {
 
 void PaintButtonFace(QPushButton& button) {
     SetRoles(button, {QPalette::Button}, theme::kButtonFace);
-    SetRoles(button, {QPalette::ButtonText}, Qt::black);
+    SetRoles(button, {QPalette::ButtonText}, theme::kButtonText);
+    SetFocusColours(button, theme::kButtonFace, theme::kButtonText);
 }
 
 void GrowToFitText(QWidget& widget) {

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <utility>
+#include <variant>
 
 namespace seraphel::controls {
 
@@ -28,15 +29,21 @@ struct TwipsBox {
     int height = 0;
 };
 
-// One row of a window's design: the control's object name, its place, its caption (& marks
-// the access key; "%1" in a link stands for the web site's host name) and the handler of the
-// owning window that a click runs. Menu items leave the place empty; a menu row without a
-// caption is a separator.
+// What Enter and Esc press in a window: its default and its cancel button.
+enum class ButtonRole { Default = 1, Cancel = 2 };
+Q_DECLARE_FLAGS(ButtonRoles, ButtonRole)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ButtonRoles)
+
+// One control of a window's design: its object name, its place, the caption it shows as
+// designed (& marks the access key; "%1" in a link stands for the web site's host name;
+// empty when it shows none), the handler of the owning window that a click runs, and for a
+// button the keys that press it.
 template <typename Owner> struct Control {
     const char* name;
     TwipsBox place{};
     const char* caption = "";
     void (Owner::*onClick)() = nullptr;
+    ButtonRoles roles{};
 
     QRect geometry() const { return theme::TwipsRect(place.left, place.top, place.width, place.height); }
     QString text() const { return QString::fromUtf8(caption); }
@@ -62,6 +69,11 @@ Widget& Add(QWidget& container, const Control<Owner>& row, Arguments&&... argume
 void SetTextColour(QWidget& widget, const QColor& colour);
 // Fills the widget and its inputs' backgrounds with the colour.
 void SetBackground(QWidget& widget, const QColor& colour);
+// Selection and focus ring in the control's own two colours, the other way round: they stand
+// out from the background whatever the desktop's highlight colour.
+void SetFocusColours(QWidget& widget, const QColor& background, const QColor& text);
+// An input's background, text, selection and focus ring, scroll bars included.
+void SetInputColours(QWidget& widget, const QColor& background, const QColor& text);
 
 // Shows the text as plain text (& shows as itself), top-left aligned, in the colour.
 void SetUpLabel(QLabel& label, const QString& text, const QColor& colour);
@@ -84,44 +96,57 @@ template <typename Owner> QGroupBox& AddFrame(QWidget& container, const Control<
     return frame;
 }
 
-// Shows the caption (& marks the access key) in the button's font made bold; the button is
-// never pressed by Enter on its own.
-void SetUpButton(QPushButton& button, const QString& caption);
+// Shows the caption (& marks the access key) in the button's font made bold; Enter presses
+// only a default button and Esc only a cancel button.
+void SetUpButton(QPushButton& button, const QString& caption, ButtonRoles roles);
 // A command button with the row's caption in bold, pressing the row's handler.
 template <typename Owner> QPushButton& AddButton(QWidget& container, const Control<Owner>& row, Owner& owner) {
     auto& button = Add<QPushButton>(container, row);
-    SetUpButton(button, row.text());
+    SetUpButton(button, row.text(), row.roles);
     QObject::connect(&button, &QPushButton::clicked, &owner, row.onClick);
     return button;
 }
 // The grey face with black text of the main windows' buttons.
 void PaintButtonFace(QPushButton& button);
 
-// A label (LinkLabel) that runs the row's handler when clicked, showing the text, by default
-// the row's caption naming the web site, as plain text, top-left aligned, in the colour.
+// A label (LinkLabel) that runs the row's handler when clicked, showing the row's caption
+// naming the web site, as plain text, top-left aligned, in the colour.
 template <typename Owner>
-LinkLabel& AddLink(QWidget& container, const Control<Owner>& row, Owner& owner, const QColor& colour,
-                   const QString& text) {
+LinkLabel& AddLink(QWidget& container, const Control<Owner>& row, Owner& owner, const QColor& colour) {
+    const QString text = texts::NamingWebSite(row.caption);
     auto& link = Add<LinkLabel>(container, row, text);
     SetUpLabel(link, text, colour);
     QObject::connect(&link, &LinkLabel::clicked, &owner, row.onClick);
     return link;
 }
-template <typename Owner>
-LinkLabel& AddLink(QWidget& container, const Control<Owner>& row, Owner& owner, const QColor& colour) {
-    return AddLink(container, row, owner, colour, texts::NamingWebSite(row.caption));
-}
 // The font with an underline, as the windows' web-site links are drawn.
 QFont Underlined(QFont font);
 
-// The row's menu item, or a separator, at the end of the menu or menu bar.
-template <typename Menu, typename Owner> QAction& AddMenuItem(Menu& menu, const Control<Owner>& row, Owner& owner) {
-    QAction* item = *row.caption != 0 ? menu.addAction(row.text()) : menu.addSeparator();
+// A menu item of a window's design: its object name, its caption (& marks the access key) and
+// the handler of the owning window that choosing it runs.
+template <typename Owner> struct MenuItem {
+    const char* name;
+    const char* caption;
+    void (Owner::*onChoose)();
+};
+struct MenuSeparator {
+    const char* name;
+};
+template <typename Owner> using MenuEntry = std::variant<MenuItem<Owner>, MenuSeparator>;
+
+// The item at the end of the menu or menu bar.
+template <typename Menu, typename Owner> QAction& AddMenuItem(Menu& menu, const MenuItem<Owner>& row, Owner& owner) {
+    QAction* item = menu.addAction(QString::fromUtf8(row.caption));
     item->setObjectName(QString::fromLatin1(row.name));
-    if (row.onClick != nullptr) {
-        QObject::connect(item, &QAction::triggered, &owner, row.onClick);
-    }
+    QObject::connect(item, &QAction::triggered, &owner, row.onChoose);
     return *item;
+}
+template <typename Menu, typename Owner> void AddMenuEntry(Menu& menu, const MenuEntry<Owner>& entry, Owner& owner) {
+    if (const auto* item = std::get_if<MenuItem<Owner>>(&entry)) {
+        AddMenuItem(menu, *item, owner);
+    } else {
+        menu.addSeparator()->setObjectName(QString::fromLatin1(std::get<MenuSeparator>(entry).name));
+    }
 }
 
 // Widens a one-line control to the right until its caption fits, when the font runs wider

@@ -11,7 +11,8 @@
 namespace seraphel {
 namespace {
 
-using Row = controls::Control<HelpMenus>;
+using Item = controls::MenuItem<HelpMenus>;
+using controls::MenuSeparator;
 
 // What differs between the two windows' Help menus, the main window's first: the separators'
 // names and the place of the update item's access key.
@@ -25,12 +26,12 @@ constexpr std::array<WindowHelpItems, 2> kWindowHelpItems{{
     {"mnuFileSep1", "&Check for Software Update", "mnuFileSep2"},
 }};
 
-constexpr Row kOnline{"mnuOnline", {}, "&Online Help", &HelpMenus::mnuOnline_Click};
-constexpr Row kVisit{"mnuVisit", {}, "&Visit Us Online", &HelpMenus::mnuVisit_Click};
-constexpr Row kAbout{"mnuAbout", {}, "&About Software", &HelpMenus::mnuAbout_Click};
+constexpr Item kOnline{"mnuOnline", "&Online Help", &HelpMenus::mnuOnline_Click};
+constexpr Item kVisit{"mnuVisit", "&Visit Us Online", &HelpMenus::mnuVisit_Click};
+constexpr Item kAbout{"mnuAbout", "&About Software", &HelpMenus::mnuAbout_Click};
 // On the menu bar, after the Help menu.
-constexpr Row kDonate{"mnuDonate", {}, "&Donate", &HelpMenus::mnuDonate_Click};
-constexpr Row kMakeMoney{"mkmoney", {}, "Make Money &Online", &HelpMenus::mkmoney_Click};
+constexpr Item kDonate{"mnuDonate", "&Donate", &HelpMenus::mnuDonate_Click};
+constexpr Item kMakeMoney{"mkmoney", "Make Money &Online", &HelpMenus::mkmoney_Click};
 
 } // namespace
 
@@ -41,10 +42,14 @@ HelpMenus::HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVarian
     const WindowHelpItems& own = kWindowHelpItems.at(static_cast<std::size_t>(variant));
     QMenu& help = *menuBar.addMenu(QStringLiteral("&Help"));
     help.setObjectName(QStringLiteral("mnuHelp"));
-    for (const Row& item :
-         {kOnline, kVisit, Row{own.firstSeparator},
-          Row{"mnuUpdate", {}, own.updateCaption, &HelpMenus::mnuUpdate_Click}, Row{own.secondSeparator}, kAbout}) {
-        controls::AddMenuItem(help, item, *this);
+    for (const controls::MenuEntry<HelpMenus>& entry :
+         {controls::MenuEntry<HelpMenus>{kOnline},
+          {kVisit},
+          {MenuSeparator{own.firstSeparator}},
+          {Item{"mnuUpdate", own.updateCaption, &HelpMenus::mnuUpdate_Click}},
+          {MenuSeparator{own.secondSeparator}},
+          {kAbout}}) {
+        controls::AddMenuEntry(help, entry, *this);
     }
     controls::AddMenuItem(menuBar, kDonate, *this);
     // Nothing ever makes this item visible; its handler works all the same.

@@ -21,7 +21,6 @@ namespace {
 constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                          Qt::MSWindowsFixedSizeDialogHint;
-constexpr qreal kTextPointSize = 8;
 
 } // namespace
 
@@ -37,7 +36,7 @@ ProgramWindow::ProgramWindow(Session& session, QSize clientSize)
     , m_session(session) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(build::kWindowCaption));
-    setFont(theme::VerdanaFont(kTextPointSize));
+    setFont(theme::VerdanaFont(theme::kWindowPointSize));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

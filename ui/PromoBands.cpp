@@ -23,7 +23,7 @@ constexpr Row kBanner{
     "Label61", {}, "Share your readings on our discussion board. Visit %1", &PromoBands::Label61_Click};
 constexpr Row kBottomBand{"Frame5"};
 constexpr Row kCobrand{"lblCobrand", {}, kCobrandText, &PromoBands::lblCobrand_Click};
-constexpr Row kFullBrand{"lblFullBrand", {}, "", &PromoBands::lblFullBrand_Click};
+constexpr Row kFullBrand{"lblFullBrand", {}, texts::kFullBrandOffer.c_str(), &PromoBands::lblFullBrand_Click};
 
 QGroupBox& AddBand(QWidget& container, const Row& row) {
     auto& band = controls::AddFrame(container, row);
@@ -56,9 +56,9 @@ PromoBands::PromoBands(QWidget& client, WindowServices& services, const PromoBan
     m_lblCobrand = &AddOffer(controls::AddLink(*m_bottomBand, kCobrand.at(layout.offers), *this, theme::kPromotionText),
                              layout.offerAlignment);
     // Created last, so it lies in front until start-up draws which one to show.
-    m_lblFullBrand = &AddOffer(controls::AddLink(*m_bottomBand, kFullBrand.at(layout.offers), *this,
-                                                 theme::kPromotionText, texts::FullBrandOffer()),
-                               layout.offerAlignment);
+    m_lblFullBrand =
+        &AddOffer(controls::AddLink(*m_bottomBand, kFullBrand.at(layout.offers), *this, theme::kPromotionText),
+                  layout.offerAlignment);
 }
 
 void PromoBands::bringToFront(PromoOffer offer) const {

@@ -1,45 +1,17 @@
 #include "ReportComposer.h"
 
+#include "ReadingPages.h"
+
 #include <QColor>
 #include <QRegularExpression>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <array>
+#include <string>
 
 namespace seraphel {
 namespace {
-
-// A run shows either fixed text (headings, captions) or one field of the reading (values).
-struct RunEntry {
-    RunStyle style;
-    const char* text;
-    QString ReportFields::*field;
-};
-
-constexpr std::array<RunEntry, 21> kRuns{{
-    {RunStyle::Heading, "By Day Of Birth", nullptr},
-    {RunStyle::Caption, "Name Of Angel : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::lblDobAngel},
-    {RunStyle::Caption, "Color : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::lblDobColor},
-    {RunStyle::Caption, "Description Of Your Guardian Angel : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::txtDOBAngelDescription},
-    {RunStyle::Heading, "By Month Of Birth", nullptr},
-    {RunStyle::Caption, "Name Of Angel : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::lblMonthOfBirthAngel},
-    {RunStyle::Caption, "Description Of Your Guardian Angel : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::txtAngelDescByMonthOfBirth},
-    {RunStyle::Heading, "By SunSign", nullptr},
-    {RunStyle::Caption, "Your Sun Sign : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::lblSunSignName},
-    {RunStyle::Caption, "Name Of Angel : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::lblSunSignAngel},
-    {RunStyle::Caption, "Element : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::lblSunSignElement},
-    {RunStyle::Caption, "Description Of Your Guardian Angel : ", nullptr},
-    {RunStyle::Value, nullptr, &ReportFields::txtAngelDescriptionBySunSign},
-}};
 
 // Colour and heading emphasis of each style; font and size stay the box's own.
 struct StyleEntry {
@@ -57,6 +29,7 @@ constexpr std::array<StyleEntry, 3> kStyles{{
 // Headings and values end their line and leave a blank one; a caption shares its line
 // with the value after it.
 constexpr QLatin1StringView kBlankLineAfter("\r\n\r\n");
+constexpr QLatin1StringView kCaptionEnd(" : ");
 
 QTextCharFormat RunFormat(RunStyle style) {
     QTextCharFormat format;
@@ -71,23 +44,26 @@ QTextCharFormat RunFormat(RunStyle style) {
 
 } // namespace
 
-QList<ReportRun> ReportRuns(const ReportFields& fields) {
+QList<ReportRun> ReportRuns(const AngelReading& reading) {
     QList<ReportRun> runs;
-    for (const auto& entry : kRuns) {
-        if (entry.style == RunStyle::Caption) {
-            runs.append({entry.style, QString::fromLatin1(entry.text)});
-        } else {
-            const QString text = entry.field ? fields.*entry.field : QString::fromLatin1(entry.text);
-            runs.append({entry.style, text + kBlankLineAfter});
+    const auto addLabelled = [&](const char* caption, const std::string& value) {
+        runs.append({RunStyle::Caption, QString::fromUtf8(caption) + kCaptionEnd});
+        runs.append({RunStyle::Value, QString::fromStdString(value) + kBlankLineAfter});
+    };
+    for (const ReadingPage& page : kReadingPages) {
+        runs.append({RunStyle::Heading, QString::fromUtf8(page.reportHeading) + kBlankLineAfter});
+        for (const ReadingValue& value : page.values) {
+            addLabelled(value.heading, reading.*value.field);
         }
+        addLabelled(kDescriptionHeading, reading.*page.description);
     }
     return runs;
 }
 
-void ComposeReport(QTextCursor& cursor, const ReportFields& fields) {
+void ComposeReport(QTextCursor& cursor, const AngelReading& reading) {
     // A field's text may carry its own line ends, from any system: each one breaks the paragraph.
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const ReportRun& run : ReportRuns(fields)) {
+    for (const ReportRun& run : ReportRuns(reading)) {
         const QTextCharFormat format = RunFormat(run.style);
         const QStringList lines = run.text.split(lineEnd);
         for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -2,11 +2,11 @@
 
 #include "BuildInfo.h"
 #include "Controls.h"
+#include "Pictures.h"
 #include "PromoTexts.h"
 #include "Theme.h"
 
 #include <QFrame>
-#include <QIcon>
 
 #include <algorithm>
 #include <array>
@@ -28,7 +28,11 @@ constexpr int kClientHeight = 4080;
 constexpr Row kIcon{"picIcon", {240, 90, 480, 480}};
 // Under the icon and the title, above the paragraph.
 constexpr Row kSeparator{"Line2", {120, 615, 6255, 30}};
-constexpr Row kOkButton{"cmdOK", {5040, 3600, 1260, 345}, "&OK", &frmAbout::cmdOK_Click};
+constexpr Row kOkButton{"cmdOK",
+                        {5040, 3600, 1260, 345},
+                        "&OK",
+                        &frmAbout::cmdOK_Click,
+                        controls::ButtonRole::Default | controls::ButtonRole::Cancel};
 
 struct TextLabel {
     Row row;
@@ -37,22 +41,20 @@ struct TextLabel {
 };
 
 constexpr std::array<TextLabel, 3> kTextLabels{{
-    {{"Label2", {960, 270, 2715, 240}, build::kWindowCaption}, 9.75, true},
-    {{"Label1", {120, 690, 6345, 1575}, kDescription}, 8.25, false},
-    {{"Label3", {150, 2535, 6165, 675}, texts::kHomeBusinessOffer}, 8.25, true},
+    {{"Label2", {960, 270, 2715, 240}, build::kWindowCaption}, theme::kLargePointSize, true},
+    {{"Label1", {120, 690, 6345, 1575}, kDescription}, theme::kDialogPointSize, false},
+    {{"Label3", {150, 2535, 6165, 675}, texts::kHomeBusinessOffer.c_str()}, theme::kDialogPointSize, true},
 }};
 
 constexpr std::array<Row, 2> kLinks{{
     {"lblHomePage", {2400, 2303, 4050, 195}, "Click here to visit %1", &frmAbout::lblHomePage_Click},
-    {"lblCobrand", {4080, 3240, 2355, 195}, texts::kMoreDetails, &frmAbout::lblCobrand_Click},
+    {"lblCobrand", {4080, 3240, 2355, 195}, texts::kMoreDetails.c_str(), &frmAbout::lblCobrand_Click},
 }};
-
-constexpr std::array<const char*, 2> kIconFiles{{":/icons/seraphel-32.png", ":/icons/seraphel-64.png"}};
 
 QPalette AboutPalette(const QPalette& base) {
     QPalette palette = base;
     palette.setColor(QPalette::Window, theme::kWindowBackground);
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::WindowText, theme::kCaptionText);
     // The separator line is drawn in these two shades of the background.
     palette.setColor(QPalette::Dark, theme::kWindowBackground.darker(170));
     palette.setColor(QPalette::Light, theme::kWindowBackground.lighter(170));
@@ -60,12 +62,8 @@ QPalette AboutPalette(const QPalette& base) {
 }
 
 void AddIcon(QWidget& box) {
-    QIcon icon;
-    for (const char* file : kIconFiles) {
-        icon.addFile(QString::fromLatin1(file));
-    }
     auto& picture = controls::Add<QLabel>(box, kIcon);
-    picture.setPixmap(icon.pixmap(picture.size(), box.devicePixelRatioF()));
+    picture.setPixmap(ProgramIcon().pixmap(picture.size(), box.devicePixelRatioF()));
 }
 
 void AddSeparator(QWidget& box) {
@@ -101,16 +99,12 @@ frmAbout::frmAbout(WindowServices& services, QWidget* parent)
     for (const Row& row : kLinks) {
         auto& link = controls::AddLink(*this, row, *this, theme::kValueText);
         link.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        link.setFont(controls::Underlined(theme::VerdanaFont(8.25)));
+        link.setFont(controls::Underlined(theme::VerdanaFont(theme::kDialogPointSize)));
         // Where designed, but no wider than its text, so that only the text is clickable.
         link.resize(std::min(link.width(), link.sizeHint().width()), link.height());
     }
 
-    auto& ok = controls::AddButton(*this, kOkButton, *this);
-    ok.setFont(theme::VerdanaFont(8.25, true));
-    // Enter presses OK as the default button; Esc rejects the box, which closes it the same way.
-    ok.setAutoDefault(true);
-    ok.setDefault(true);
+    controls::AddButton(*this, kOkButton, *this).setFont(theme::VerdanaFont(theme::kDialogPointSize, true));
 }
 
 } // namespace seraphel

@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "Platform.h"
 #include "PromoBands.h"
+#include "ReadingPages.h"
 #include "Session.h"
 #include "Theme.h"
 #include "frmSave.h"
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 
 namespace seraphel {
 namespace {
@@ -36,93 +36,16 @@ constexpr int kValueTop = 500;
 constexpr TwipsBox kDescriptionHeadingPlace{180, 840};
 constexpr TwipsBox kDescriptionPlace{180, 1080, 4575, 1725};
 constexpr TwipsBox kPicturePlace{4920, 1080, 1125, 1725};
-const char kDescriptionHeading[] = "Description Of Your Guardian Angel";
-
-// A text of the reading that a control shows, and the field of the report that it gives.
-struct TextField {
-    std::string AngelReading::*reading;
-    QString ReportFields::*report;
-};
-
-// A value of the reading under its heading; until a reading is made it says there is none.
-struct ValueRow {
-    Row heading;
-    Row value;
-    TextField field;
-};
-
-struct PageRow {
-    const char* tab;
-    Row frame;
-    std::span<const ValueRow> values;
-    Row descriptionHeading;
-    Row description;
-    TextField descriptionField;
-    Row picture;
-    PictureIndex AngelReading::*pictureReading;
-};
-
-constexpr std::array<ValueRow, 2> kDayOfBirthValues{{
-    {.heading = {"Label2", {960, kHeadingTop}, "Name Of Angel"},
-     .value = {"lblDobAngel", {1440, kValueTop}},
-     .field = {&AngelReading::lblDobAngel, &ReportFields::lblDobAngel}},
-    {.heading = {"Label1", {4440, kHeadingTop}, "Color"},
-     .value = {"lblDobColor", {4455, kValueTop}},
-     .field = {&AngelReading::lblDobColor, &ReportFields::lblDobColor}},
-}};
-constexpr std::array<ValueRow, 1> kMonthOfBirthValues{{
-    {.heading = {"Label3", {2527, kHeadingTop}, "Name Of Angel"},
-     .value = {"lblMonthOfBirthAngel", {3000, kValueTop}},
-     .field = {&AngelReading::lblMonthOfBirthAngel, &ReportFields::lblMonthOfBirthAngel}},
-}};
-constexpr std::array<ValueRow, 3> kSunSignValues{{
-    {.heading = {"Label4", {360, kHeadingTop}, "Your Sun Sign"},
-     .value = {"lblSunSignName", {795, kValueTop}},
-     .field = {&AngelReading::lblSunSignName, &ReportFields::lblSunSignName}},
-    {.heading = {"Label5", {2595, kHeadingTop}, "Name Of Angel"},
-     .value = {"lblSunSignAngel", {3075, kValueTop}},
-     .field = {&AngelReading::lblSunSignAngel, &ReportFields::lblSunSignAngel}},
-    {.heading = {"Label6", {4920, kHeadingTop}, "Element"},
-     .value = {"lblSunSignElement", {5070, kValueTop}},
-     .field = {&AngelReading::lblSunSignElement, &ReportFields::lblSunSignElement}},
-}};
-
-constexpr std::array<PageRow, 3> kPages{{
-    {.tab = "By Day Of Birth",
-     .frame = {"Frame1", kPageFrame},
-     .values = kDayOfBirthValues,
-     .descriptionHeading = {"Label9", kDescriptionHeadingPlace, kDescriptionHeading},
-     .description = {"txtDOBAngelDescription", kDescriptionPlace},
-     .descriptionField = {&AngelReading::txtDOBAngelDescription, &ReportFields::txtDOBAngelDescription},
-     .picture = {"picByDayOfBirth", kPicturePlace},
-     .pictureReading = &AngelReading::picByDayOfBirth},
-    {.tab = "By Month Of Birth",
-     .frame = {"Frame2", kPageFrame},
-     .values = kMonthOfBirthValues,
-     .descriptionHeading = {"Label8", kDescriptionHeadingPlace, kDescriptionHeading},
-     .description = {"txtAngelDescByMonthOfBirth", kDescriptionPlace},
-     .descriptionField = {&AngelReading::txtAngelDescByMonthOfBirth, &ReportFields::txtAngelDescByMonthOfBirth},
-     .picture = {"picByMonthOfBirth", kPicturePlace},
-     .pictureReading = &AngelReading::picByMonthOfBirth},
-    {.tab = "By Sun Sign",
-     .frame = {"Frame3", kPageFrame},
-     .values = kSunSignValues,
-     .descriptionHeading = {"Label7", kDescriptionHeadingPlace, kDescriptionHeading},
-     .description = {"txtAngelDescriptionBySunSign", kDescriptionPlace},
-     .descriptionField = {&AngelReading::txtAngelDescriptionBySunSign, &ReportFields::txtAngelDescriptionBySunSign},
-     .picture = {"picBySunSign", kPicturePlace},
-     .pictureReading = &AngelReading::picBySunSign},
-}};
 
 // On the bottom band.
 constexpr std::array<Row, 2> kButtons{{
     {"cmdFindGurdianAngel", {5400, 200, 975, 375}, "&Back", &frmDisplay::cmdFindGurdianAngel_Click},
     {"cmdPrint", {5400, 640, 975, 375}, "&Print", &frmDisplay::cmdPrint_Click},
 }};
-constexpr std::array<Row, 3> kFileMenu{{
-    {"mnuPrint", {}, "Print", &frmDisplay::mnuPrint_Click},
-    {"mnuBack", {}, "&Back", &frmDisplay::mnuBack_Click},
-    {"mnuExit", {}, "E&xit", &frmDisplay::mnuExit_Click},
+constexpr std::array<controls::MenuItem<frmDisplay>, 3> kFileMenu{{
+    {"mnuPrint", "Print", &frmDisplay::mnuPrint_Click},
+    {"mnuBack", "&Back", &frmDisplay::mnuBack_Click},
+    {"mnuExit", "E&xit", &frmDisplay::mnuExit_Click},
 }};
 constexpr PromoBandLayout kPromoBands{.topBand = {0, 0, 6495, 615},
                                       .banner = {120, 120, 6360, 585},
@@ -138,9 +61,9 @@ const QString kBoxLineBreak = QStringLiteral("\n");
 // the tab control's corner, wherever the style puts the page below the tabs.
 class TabPage final : public QWidget {
 public:
-    TabPage(const QTabWidget& tabs, const Row& frame)
+    TabPage(const QTabWidget& tabs, const char* frameName)
         : m_tabs(tabs)
-        , m_frame(controls::AddFrame(*this, frame)) {
+        , m_frame(controls::AddFrame(*this, Row{frameName, kPageFrame})) {
         setAutoFillBackground(true);
         controls::SetBackground(m_frame, theme::kWindowBackground);
     }
@@ -161,29 +84,24 @@ private:
     const QPoint m_designed = m_frame.pos();
 };
 
-// The window's control of the row.
-template <typename Widget> Widget& Shown(const QWidget& window, const Row& row) {
-    return *window.findChild<Widget*>(QString::fromLatin1(row.name));
-}
-
-void AddValue(QWidget& frame, const ValueRow& row) {
-    controls::AddLabel(frame, row.heading, theme::kCaptionText);
-    auto& value = controls::AddLabel(frame, row.value, theme::kValueText);
-    value.setText(QString::fromUtf8(kUnsetReadingText));
-    value.adjustSize();
+QLabel& AddValue(QWidget& frame, const ReadingValue& row) {
+    controls::AddLabel(frame, Row{row.headingName, {row.headingLeft, kHeadingTop}, row.heading}, theme::kCaptionText);
+    auto& value = controls::AddLabel(frame, Row{row.name, {row.left, kValueTop}, kUnsetReadingText}, theme::kValueText);
     // A screen reader reads the value itself, with its heading as the description.
-    value.setAccessibleDescription(row.heading.text());
+    value.setAccessibleDescription(QString::fromUtf8(row.heading));
+    return value;
 }
 
-void AddDescription(QWidget& frame, const PageRow& row) {
-    auto& heading = controls::AddLabel(frame, row.descriptionHeading, theme::kCaptionText);
-    auto& box = controls::Add<QPlainTextEdit>(frame, row.description);
+QPlainTextEdit& AddDescription(QWidget& frame, const ReadingPage& row) {
+    auto& heading = controls::AddLabel(
+        frame, Row{row.descriptionHeadingName, kDescriptionHeadingPlace, kDescriptionHeading}, theme::kCaptionText);
+    auto& box = controls::Add<QPlainTextEdit>(frame, Row{row.descriptionName, kDescriptionPlace});
     box.setReadOnly(true);
     box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    controls::SetBackground(box, theme::kWindowBackground);
-    controls::SetTextColour(box, theme::kValueText);
+    controls::SetInputColours(box, theme::kWindowBackground, theme::kValueText);
     heading.setBuddy(&box); // the box is read out by its heading
+    return box;
 }
 
 } // namespace
@@ -198,20 +116,24 @@ frmDisplay::frmDisplay(Session& session)
 
 void frmDisplay::buildPages() {
     m_tabs = &controls::Add<QTabWidget>(client(), kTabs);
-    controls::SetTextColour(*m_tabs, Qt::black);
+    controls::SetTextColour(*m_tabs, theme::kButtonText);
+    controls::SetFocusColours(*m_tabs, theme::kButtonFace, theme::kButtonText);
     QPalette palette = m_tabs->palette();
     palette.setColor(QPalette::Window, theme::kButtonFace);
     palette.setColor(QPalette::Button, theme::kButtonFace);
     m_tabs->setPalette(palette);
-    for (const PageRow& row : kPages) {
-        auto* page = new TabPage(*m_tabs, row.frame);
+    for (std::size_t index = 0; index < kReadingPages.size(); ++index) {
+        const ReadingPage& row = kReadingPages[index];
+        ShownPage& shown = m_pages[index];
+        auto* page = new TabPage(*m_tabs, row.frameName);
         m_tabs->addTab(page, QString::fromUtf8(row.tab));
         QGroupBox& frame = page->frame();
-        for (const ValueRow& value : row.values) {
-            AddValue(frame, value);
+        for (const ReadingValue& value : row.values) {
+            shown.values.push_back(&AddValue(frame, value));
         }
-        AddDescription(frame, row);
-        controls::Add<QLabel>(frame, row.picture).setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        shown.description = &AddDescription(frame, row);
+        shown.picture = &controls::Add<QLabel>(frame, Row{row.pictureName, kPicturePlace});
+        shown.picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 }
 
@@ -220,7 +142,7 @@ void frmDisplay::buildButtonsAndMenu() {
     for (const Row& button : kButtons) {
         controls::PaintButtonFace(controls::AddButton(promoBands->bottomBand(), button, *this));
     }
-    for (const Row& item : kFileMenu) {
+    for (const auto& item : kFileMenu) {
         controls::AddMenuItem(fileMenu(), item, *this);
     }
     new HelpMenus(session().services(), *menuBar(), HelpMenuVariant::ResultWindow, *this);
@@ -231,29 +153,17 @@ void frmDisplay::Form_Load() {
 }
 
 void frmDisplay::takeOverReading(const AngelReading& reading) {
-    for (const PageRow& page : kPages) {
-        for (const ValueRow& value : page.values) {
-            auto& label = Shown<QLabel>(*this, value.value);
-            label.setText(QString::fromStdString(reading.*value.field.reading));
-            label.adjustSize();
+    for (std::size_t index = 0; index < kReadingPages.size(); ++index) {
+        const ReadingPage& row = kReadingPages[index];
+        const ShownPage& shown = m_pages[index];
+        for (std::size_t value = 0; value < row.values.size(); ++value) {
+            shown.values[value]->setText(QString::fromStdString(reading.*row.values[value].field));
+            shown.values[value]->adjustSize();
         }
-        Shown<QPlainTextEdit>(*this, page.description)
-            .setPlainText(QString::fromStdString(reading.*page.descriptionField.reading)
-                              .replace(kReadingLineBreak, kBoxLineBreak));
-        Shown<QLabel>(*this, page.picture).setPixmap(AngelPixmap(reading.*page.pictureReading, devicePixelRatioF()));
+        shown.description->setPlainText(
+            QString::fromStdString(reading.*row.description).replace(kReadingLineBreak, kBoxLineBreak));
+        shown.picture->setPixmap(AngelPixmap(reading.*row.picture, devicePixelRatioF()));
     }
-}
-
-ReportFields frmDisplay::reportFields() const {
-    ReportFields fields;
-    for (const PageRow& page : kPages) {
-        for (const ValueRow& value : page.values) {
-            fields.*value.field.report = Shown<QLabel>(*this, value.value).text();
-        }
-        fields.*page.descriptionField.report =
-            Shown<QPlainTextEdit>(*this, page.description).toPlainText().replace(kBoxLineBreak, kReadingLineBreak);
-    }
-    return fields;
 }
 
 void frmDisplay::mnuBack_Click() {
@@ -262,7 +172,7 @@ void frmDisplay::mnuBack_Click() {
 }
 
 void frmDisplay::cmdPrint_Click() {
-    frmSave report(session().services(), reportFields(), this);
+    frmSave report(session().services(), session().angelReading(), this);
     session().services().runModal(report);
 }
 

@@ -5,8 +5,13 @@
 
 #include "AngelReading.h"
 #include "ProgramWindow.h"
-#include "ReportFields.h"
+#include "ReadingPages.h"
 
+#include <array>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
 class QTabWidget;
 
 namespace seraphel {
@@ -16,11 +21,8 @@ class frmDisplay final : public ProgramWindow {
 public:
     explicit frmDisplay(Session& session);
 
-    // Shows each field of the reading in the control of the same name; a control whose
-    // field holds no value keeps its designed content.
+    // Shows each field of the reading in the control of the same name.
     void takeOverReading(const AngelReading& reading);
-    // The texts that the window shows, which the report is made of.
-    ReportFields reportFields() const;
 
     void cmdFindGurdianAngel_Click() { mnuBack_Click(); }
     void mnuBack_Click();
@@ -33,7 +35,15 @@ private:
     void buildButtonsAndMenu();
     void Form_Load();
 
+    // The controls of one page that show the reading, in the order of its row.
+    struct ShownPage {
+        std::vector<QLabel*> values;
+        QPlainTextEdit* description = nullptr;
+        QLabel* picture = nullptr;
+    };
+
     QTabWidget* m_tabs = nullptr;
+    std::array<ShownPage, kReadingPages.size()> m_pages;
 };
 
 } // namespace seraphel

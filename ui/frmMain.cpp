@@ -5,6 +5,7 @@
 #include "FindFlow.h"
 #include "HelpMenus.h"
 #include "InputCheck.h"
+#include "JoinedText.h"
 #include "Platform.h"
 #include "Session.h"
 #include "Theme.h"
@@ -32,10 +33,11 @@ const char kIntroductionText[] =
     "birth and their benefic efftects upon you. Seraphel generates a reading for a person based on his/her personal "
     "details (Name and Date of Birth).";
 // Label4 leaves a gap of blanks after its first words, in which Label5 stands in yellow.
-const char kInvitationLead[] = "Click on";
-constexpr int kInvitationGapBlanks = 42;
-const char kInvitationTail[] =
-    "to Generate a Reading for your Guardian Angels based on your Date of Birth, Month of Birth and your Sun Sign";
+constexpr FixedText kInvitationLead = "Click on";
+constexpr auto kInvitationGap = Blanks<42>();
+constexpr auto kInvitationText = Joined(kInvitationLead, kInvitationGap,
+                                        FixedText("to Generate a Reading for your Guardian Angels based on your Date "
+                                                  "of Birth, Month of Birth and your Sun Sign"));
 
 using Row = controls::Control<frmMain>;
 
@@ -45,27 +47,32 @@ constexpr Row kFrame1{"Frame1", {20, 1400, 7920, 2895}};
 // In Frame1.
 constexpr Row kFrame6{"Frame6", {120, 120, 4815, 1335}, "Fill Your Details :"};
 constexpr Row kFrame2{"Frame2", {5040, 120, 2775, 1335}, "Hemisphere You Live In :"};
-constexpr Row kInvitation{"Label4", {240, 1560, 7500, 615}};
+constexpr Row kInvitation{"Label4", {240, 1560, 7500, 615}, kInvitationText.c_str()};
 constexpr Row kHighlight{"Label5", {1220, 1560, 2310, 195}, "Find MY Guardian Angel"};
 constexpr Row kFind{
     "cmdFindGurdianAngel", {120, 2160, 7695, 495}, "Find My &Guardian Angel ", &frmMain::cmdFindGurdianAngel_Click};
-// In Frame6; a list's caption is the name a screen reader gives it.
+// In Frame6.
 constexpr Row kNameLabel{"Label2", {120, 330, 495, 195}, "Name"};
 constexpr Row kTxtName{"txtName", {1320, 240, 2175, 375}};
 constexpr Row kDateLabel{"Label1", {120, 900, 1095, 195}, "Date of Birth"};
-constexpr std::array<Row, 3> kLists{{
-    {"cboMonth", {1320, 840, 1400, 315}, "Month of Birth"},
-    {"cboDate", {2850, 840, 700, 315}, "Day of Birth"},
-    {"cboYear", {3690, 840, 1000, 315}, "Year of Birth"},
+// A list shows no caption: a screen reader gives it the name.
+struct ListRow {
+    Row row;
+    const char* accessibleName;
+};
+constexpr std::array<ListRow, 3> kLists{{
+    {{"cboMonth", {1320, 840, 1400, 315}}, "Month of Birth"},
+    {{"cboDate", {2850, 840, 700, 315}}, "Day of Birth"},
+    {{"cboYear", {3690, 840, 1000, 315}}, "Year of Birth"},
 }};
 // In Frame2.
 constexpr std::array<Row, 2> kOptions{{
     {"optSouthern", {240, 360, 2175, 255}, "Southern Hemisphere"},
     {"optNorthern", {240, 840, 2175, 255}, "Northern Hemisphere"},
 }};
-constexpr std::array<Row, 2> kFileMenu{{
-    {"mnuFind", {}, kFind.caption, &frmMain::mnuFind_Click},
-    {"mnuExit", {}, "E&xit", &frmMain::mnuExit_Click},
+constexpr std::array<controls::MenuItem<frmMain>, 2> kFileMenu{{
+    {"mnuFind", kFind.caption, &frmMain::mnuFind_Click},
+    {"mnuExit", "E&xit", &frmMain::mnuExit_Click},
 }};
 constexpr PromoBandLayout kPromoBands{.topBand = {20, 0, 7920, 615},
                                       .banner = {100, 120, 7680, 585},
@@ -105,15 +112,14 @@ QString TrimBlanks(const QString& text) {
 }
 
 void StyleInput(QWidget& input) {
-    controls::SetBackground(input, theme::kWindowBackground);
-    controls::SetTextColour(input, theme::kValueText);
+    controls::SetInputColours(input, theme::kWindowBackground, theme::kValueText);
 }
 
-QComboBox& AddList(QWidget& container, const Row& row) {
-    auto& list = controls::Add<QComboBox>(container, row);
+QComboBox& AddList(QWidget& container, const ListRow& row) {
+    auto& list = controls::Add<QComboBox>(container, row.row);
     // Some desktops read a list by its chosen item and take the caption from the description.
-    list.setAccessibleName(row.text());
-    list.setAccessibleDescription(row.text());
+    list.setAccessibleName(QString::fromUtf8(row.accessibleName));
+    list.setAccessibleDescription(QString::fromUtf8(row.accessibleName));
     StyleInput(list);
     return list;
 }
@@ -122,6 +128,7 @@ QRadioButton& AddOption(QWidget& container, const Row& row) {
     auto& option = controls::Add<QRadioButton>(container, row);
     option.setText(row.text());
     controls::SetTextColour(option, theme::kValueText);
+    controls::SetFocusColours(option, theme::kWindowBackground, theme::kValueText);
     controls::GrowToFitText(option);
     return option;
 }
@@ -163,20 +170,16 @@ void frmMain::buildInputArea(QWidget& client) {
     AddOption(hemisphere, kOptions[0]).setChecked(true);
     m_optNorthern = &AddOption(hemisphere, kOptions[1]);
 
-    const QString lead = QString::fromLatin1(kInvitationLead);
-    const QString invitation =
-        lead + QString(kInvitationGapBlanks, QLatin1Char(' ')) + QString::fromLatin1(kInvitationTail);
-    auto& sentence = controls::Add<QLabel>(frame1, kInvitation);
-    controls::SetUpLabel(sentence, invitation, theme::kInvitationText);
+    auto& sentence = controls::AddLabel(frame1, kInvitation, theme::kInvitationText);
     controls::ShrinkFontToFit(sentence);
     auto& highlight = controls::AddLabel(frame1, kHighlight, theme::kHighlightText);
-    controls::LayIntoGap(sentence, lead.size(), kInvitationGapBlanks, highlight);
+    controls::LayIntoGap(sentence, kInvitationLead.length(), kInvitationGap.length(), highlight);
 
     controls::PaintButtonFace(controls::AddButton(frame1, kFind, *this));
 }
 
 void frmMain::buildMenu() {
-    for (const Row& item : kFileMenu) {
+    for (const auto& item : kFileMenu) {
         controls::AddMenuItem(fileMenu(), item, *this);
     }
     new HelpMenus(session().services(), *menuBar(), HelpMenuVariant::MainWindow, *this);

@@ -27,15 +27,13 @@
 namespace seraphel {
 namespace {
 
-constexpr QColor kLabelText{255, 255, 255};
-
 using Row = controls::Control<frmSave>;
 
 constexpr std::array<Row, 2> kHeadingLinks{{
     {"Label14", {1440, 0, 4830, 195}, "Share your angel stories in our Discussion Forum", &frmSave::Label14_Click},
     {"Label1", {1620, 180, 4470, 195}, "Click Here To Visit %1 Now", &frmSave::Label1_Click},
 }};
-constexpr Row kOfferLink{"Label10", {30, 6960, 7665, 615}, "", &frmSave::Label10_Click};
+constexpr Row kOfferLink{"Label10", {30, 6960, 7665, 615}, texts::kFullBrandOffer.c_str(), &frmSave::Label10_Click};
 constexpr Row kRTB{"RTB", {30, 390, 7665, 6135}};
 constexpr Row kSaveButton{"cmdSave", {5400, 6570, 1125, 345}, "&Save", &frmSave::cmdSave_Click};
 constexpr Row kPrintButton{"cmdPrint", {6555, 6570, 1125, 345}, "&Print", &frmSave::cmdPrint_Click};
@@ -64,19 +62,19 @@ bool WriteWholeFile(const QString& path, const QByteArray& content) {
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() && file.commit();
 }
 
-LinkLabel& AddReportLink(frmSave& window, const Row& row, const QString& text) {
-    auto& label = controls::AddLink(window, row, window, kLabelText, text);
-    label.setFont(controls::Underlined(theme::VerdanaFont(8.25, true)));
+LinkLabel& AddReportLink(frmSave& window, const Row& row) {
+    auto& label = controls::AddLink(window, row, window, theme::kCaptionText);
+    label.setFont(controls::Underlined(theme::VerdanaFont(theme::kDialogPointSize, true)));
     return label;
 }
 
 } // namespace
 
-frmSave::frmSave(WindowServices& services, const ReportFields& fields, QWidget* parent)
+frmSave::frmSave(WindowServices& services, const AngelReading& reading, QWidget* parent)
     : QDialog(parent)
     , m_services(services) {
     createControls();
-    Form_Load(fields);
+    Form_Load(reading);
 }
 
 frmSave::~frmSave() {
@@ -86,44 +84,37 @@ frmSave::~frmSave() {
 void frmSave::createControls() {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromUtf8(build::kWindowCaption));
-    setFont(theme::VerdanaFont(8.25));
+    setFont(theme::VerdanaFont(theme::kDialogPointSize));
     setFixedSize(theme::Twips(7725), theme::Twips(7590));
     QPalette colors = palette();
     colors.setColor(QPalette::Window, theme::kWindowBackground);
-    colors.setColor(QPalette::WindowText, kLabelText);
+    colors.setColor(QPalette::WindowText, theme::kCaptionText);
     setPalette(colors);
     setAutoFillBackground(true);
 
     for (const Row& row : kHeadingLinks) {
-        auto& label = AddReportLink(*this, row, texts::NamingWebSite(row.caption));
+        auto& label = AddReportLink(*this, row);
         label.setAlignment(Qt::AlignCenter);
         WidenToText(label, width());
     }
 
     m_RTB = &controls::Add<TextOnlyBox>(*this, kRTB);
-    m_RTB->setFont(theme::VerdanaFont(9.75));
-    // The runs carry dark red, green and blue: they need a light page whatever the desktop's colours.
-    QPalette page = m_RTB->palette();
-    page.setColor(QPalette::Base, Qt::white);
-    page.setColor(QPalette::Text, Qt::black);
-    m_RTB->setPalette(page);
+    m_RTB->setFont(theme::VerdanaFont(theme::kLargePointSize));
+    controls::SetInputColours(*m_RTB, theme::kPageBackground, theme::kPageText);
     m_RTB->setTabChangesFocus(true);
     KeepLongTextQuick(*m_RTB);
 
     auto& save = controls::AddButton(*this, kSaveButton, *this);
-    QFont saveFont = save.font();
-    saveFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    save.setFont(saveFont);
+    save.setFont(theme::MsSansSerifFont(theme::kDialogPointSize, true));
     setTabOrder(m_RTB, &save);
     setTabOrder(&save, &controls::AddButton(*this, kPrintButton, *this));
 
-    auto& offer = AddReportLink(*this, kOfferLink, texts::FullBrandOffer());
-    offer.setWordWrap(true);
+    AddReportLink(*this, kOfferLink).setWordWrap(true);
 }
 
-void frmSave::Form_Load(const ReportFields& fields) {
+void frmSave::Form_Load(const AngelReading& reading) {
     QTextCursor cursor(m_RTB->document());
-    ComposeReport(cursor, fields);
+    ComposeReport(cursor, reading);
     m_RTB->setTextCursor(cursor);
     m_RTB->document()->clearUndoRedoStacks(); // undo reaches back to the report, not before it
 }

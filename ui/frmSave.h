@@ -4,9 +4,8 @@
 // document are links while the window is open; the three labels open the web site.
 #pragma once
 
+#include "AngelReading.h"
 #include "modHelp.h"
-
-#include "ReportFields.h"
 
 #include <QDialog>
 
@@ -19,7 +18,7 @@ class frmSave final : public QDialog {
     Q_OBJECT
 
 public:
-    frmSave(WindowServices& services, const ReportFields& fields, QWidget* parent = nullptr);
+    frmSave(WindowServices& services, const AngelReading& reading, QWidget* parent = nullptr);
     ~frmSave() override;
 
     void cmdSave_Click();
@@ -36,7 +35,7 @@ protected:
 
 private:
     void createControls();
-    void Form_Load(const ReportFields& fields);
+    void Form_Load(const AngelReading& reading);
     void Form_Unload();
 
     WindowServices& m_services;

@@ -297,16 +297,14 @@ void HelpMenusTest::aboutBoxKeepsTheLayoutRules() {
 
 void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape_data() {
     QTest::addColumn<int>("key"); // 0: a mouse click on OK
-    QTest::addColumn<int>("result");
-    QTest::newRow("OK clicked") << 0 << int(QDialog::Accepted);
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(QDialog::Accepted);
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("OK clicked") << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
 }
 
 void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape() {
     QFETCH(int, key);
-    QFETCH(int, result);
     frmAbout box(m_fake, nullptr);
     QVERIFY(ShowActive(box));
 
@@ -316,7 +314,7 @@ void HelpMenusTest::aboutBoxClosesOnOkEnterAndEscape() {
         QTest::keyClick(&box, static_cast<Qt::Key>(key));
     }
     QVERIFY(!box.isVisible());
-    QCOMPARE(box.result(), result);
+    QCOMPARE(box.result(), int(QDialog::Accepted)); // OK is both the default and the cancel button
     QVERIFY(m_fake.openedAddresses.isEmpty());
 }
 

@@ -48,22 +48,25 @@ QList<StyledText> StyledTextOf(const QTextDocument& document) {
     return runs;
 }
 
-ReportFields KnownReading() {
-    return {QStringLiteral("St.Micheal"),
-            QStringLiteral("Red, White"),
-            QStringLiteral("Michael guards you.\r\n\r\nHe gives courage."),
-            QStringLiteral("St.Verchiel"),
-            QStringLiteral("Verchiel brings joy."),
-            QStringLiteral("Capricorn"),
-            QStringLiteral("St. Uriel"),
-            QStringLiteral("Earth"),
-            QStringLiteral("Uriel gives peace.")};
+AngelReading KnownReading() {
+    AngelReading reading;
+    reading.lblDobAngel = "St.Micheal";
+    reading.lblDobColor = "Red, White";
+    reading.txtDOBAngelDescription = "Michael guards you.\r\n\r\nHe gives courage.";
+    reading.lblMonthOfBirthAngel = "St.Verchiel";
+    reading.txtAngelDescByMonthOfBirth = "Verchiel brings joy.";
+    reading.lblSunSignName = "Capricorn";
+    reading.lblSunSignAngel = "St. Uriel";
+    reading.lblSunSignElement = "Earth";
+    reading.txtAngelDescriptionBySunSign = "Uriel gives peace.";
+    reading.picByDayOfBirth = 9; // pictures are not part of the report
+    return reading;
 }
 
-QTextDocument* Composed(const ReportFields& fields, QObject* parent) {
+QTextDocument* Composed(const AngelReading& reading, QObject* parent) {
     auto* document = new QTextDocument(parent);
     QTextCursor cursor(document);
-    ComposeReport(cursor, fields);
+    ComposeReport(cursor, reading);
     return document;
 }
 
@@ -140,9 +143,9 @@ void ReportComposerTest::givesEveryRunItsStyle() {
 }
 
 void ReportComposerTest::anEmptyValueLeavesItsCaptionOnItsLine() {
-    ReportFields fields = KnownReading();
-    fields.txtAngelDescByMonthOfBirth.clear();
-    const QTextDocument* document = Composed(fields, this);
+    AngelReading reading = KnownReading();
+    reading.txtAngelDescByMonthOfBirth.clear();
+    const QTextDocument* document = Composed(reading, this);
     QVERIFY(document->toPlainText().contains(
         QStringLiteral("Name Of Angel : St.Verchiel\n\nDescription Of Your Guardian Angel : \n\nBy SunSign")));
     const QList<StyledText> styled = StyledTextOf(*document);
@@ -162,9 +165,9 @@ void ReportComposerTest::turnsEveryLineEndIntoAParagraphBreak_data() {
 void ReportComposerTest::turnsEveryLineEndIntoAParagraphBreak() {
     QFETCH(QString, description);
     QFETCH(QStringList, paragraphs);
-    ReportFields fields = KnownReading();
-    fields.txtAngelDescriptionBySunSign = description;
-    const QTextDocument* document = Composed(fields, this);
+    AngelReading reading = KnownReading();
+    reading.txtAngelDescriptionBySunSign = description.toStdString();
+    const QTextDocument* document = Composed(reading, this);
     QStringList last = document->toPlainText().split(u'\n');
     // The description follows its caption on the caption's line and ends with a blank line.
     last = last.mid(last.size() - paragraphs.size() - 2);

@@ -4,7 +4,7 @@
 
 namespace seraphel::test {
 
-ReportFields SampleReportFields() {
+AngelReading SampleReading() {
     BirthDetails details;
     details.personName = "ANNA";
     details.birthYear = 2009;
@@ -12,17 +12,7 @@ ReportFields SampleReportFields() {
     details.birthMonthIndex = 0;
     details.birthDay = 1;
     details.northernHemisphere = true;
-    const AngelReading reading = ReadGuardianAngels(details);
-    const auto text = [](const std::string& field) { return QString::fromStdString(field); };
-    return {text(reading.lblDobAngel),
-            text(reading.lblDobColor),
-            text(reading.txtDOBAngelDescription),
-            text(reading.lblMonthOfBirthAngel),
-            text(reading.txtAngelDescByMonthOfBirth),
-            text(reading.lblSunSignName),
-            text(reading.lblSunSignAngel),
-            text(reading.lblSunSignElement),
-            text(reading.txtAngelDescriptionBySunSign)};
+    return ReadGuardianAngels(details);
 }
 
 } // namespace seraphel::test

@@ -1,11 +1,11 @@
 // A real reading from the engine, as the result window would hand it to the report.
 #pragma once
 
-#include "ReportFields.h"
+#include "AngelReading.h"
 
 namespace seraphel::test {
 
 // The reading for a birth on 1 January 2009 in the northern hemisphere.
-ReportFields SampleReportFields();
+AngelReading SampleReading();
 
 } // namespace seraphel::test

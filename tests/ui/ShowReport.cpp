@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     seraphel::QtPlatform platform;
-    seraphel::frmSave report(platform, seraphel::test::SampleReportFields(), nullptr);
+    seraphel::frmSave report(platform, seraphel::test::SampleReading(), nullptr);
     platform.runModal(report);
     return 0;
 }

@@ -51,7 +51,7 @@ QMimeData* MimeData(const Offer& offer) {
 // The report window over a sample reading, its box's insertion point at the end.
 struct Report {
     Report()
-        : window(services, test::SampleReportFields())
+        : window(services, test::SampleReading())
         , box(window.findChild<QTextEdit*>(QStringLiteral("RTB"))) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -73,17 +73,17 @@ private slots:
         QCOMPARE(m_program.services.openedAddresses, QStringList{test::ExpectedPageAddress("help-web-page")});
     }
 
-    void printButtonAndMenuOpenTheReportOfWhatTheWindowShows_data() {
+    void printButtonAndMenuOpenTheReportOfTheReading_data() {
         QTest::addColumn<QString>("control");
         QTest::newRow("button") << QStringLiteral("cmdPrint");
         QTest::newRow("menu") << QStringLiteral("mnuPrint");
     }
 
-    void printButtonAndMenuOpenTheReportOfWhatTheWindowShows() {
+    void printButtonAndMenuOpenTheReportOfTheReading() {
         QFETCH(QString, control);
         auto& result = static_cast<frmDisplay&>(show(Window::Result));
         QVERIFY(QTest::qWaitForWindowExposed(&result));
-        Child<QLabel>(result, "lblSunSignName").setText(QStringLiteral("Shown Sign"));
+        m_program.session().angelReading().lblSunSignName = "Shown Sign";
 
         QString report;
         m_program.services.whileModalIsShown = [&](QDialog& dialog) {

@@ -47,8 +47,8 @@ bool WriteFile(const QString& path, const QByteArray& content) {
 // The report window over a sample reading, with its controls at hand.
 class Report final {
 public:
-    explicit Report(const ReportFields& fields = test::SampleReportFields())
-        : window(services, fields, nullptr)
+    explicit Report(const AngelReading& reading = test::SampleReading())
+        : window(services, reading, nullptr)
         , box(window.findChild<QTextEdit*>(QStringLiteral("RTB"))) {}
 
     void show() {
@@ -184,10 +184,10 @@ void WhileTheDialogIsOpen(SaveFault fault, const QDir& root) {
 }
 
 // A reading whose day-of-birth angel is a web address, and nothing else.
-ReportFields LinkReading() {
-    ReportFields fields;
-    fields.lblDobAngel = QStringLiteral("www.angels.example");
-    return fields;
+AngelReading LinkReading() {
+    AngelReading reading;
+    reading.lblDobAngel = "www.angels.example";
+    return reading;
 }
 
 } // namespace
@@ -302,7 +302,7 @@ void frmSaveTest::composesTheReadingWhenItLoads() {
     // The box holds the composer's report, whose content the composer's own test states.
     QTextDocument composed;
     QTextCursor cursor(&composed);
-    ComposeReport(cursor, test::SampleReportFields());
+    ComposeReport(cursor, test::SampleReading());
     QCOMPARE(report.box->toPlainText(), composed.toPlainText());
     QCOMPARE(report.box->font().families().value(0), QStringLiteral("Verdana"));
     QCOMPARE(report.box->document()->defaultFont().pointSizeF(), 9.75);
