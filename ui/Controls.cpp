@@ -67,6 +67,7 @@ void SetUpButton(QPushButton& button, const QString& caption, ButtonRoles roles)
     QFont font = button.font();
     font.setBold(true);
     button.setFont(font);
+    SetFocusColours(button, button.palette().color(QPalette::Button), button.palette().color(QPalette::ButtonText));
 }
 
 void PaintButtonFace(QPushButton& button) {
