@@ -12,7 +12,7 @@ class Startup final {
 public:
     Startup(Platform& platform, Session& session);
 
-    // Runs the steps in order; false when another instance already runs, so this one ends at once.
+    // False when another instance already runs, so this one ends at once.
     bool run();
 
 private:

@@ -18,13 +18,12 @@ public:
     // True when no other instance runs: the claim is then held or, where nothing can hold it (no
     // writable folder, nothing but other things at every place), the program runs without it.
     bool claim() { return held() || claimAnew(); }
-    // Whether this object holds the claim, so that no other instance of the program runs.
     bool held() const { return m_hold != nullptr; }
 
 private:
     struct Hold; // what the platform holds the claim by, once it has it
 
-    // The platform's claim, as claim() tells it; m_hold is set when the claim is held.
+    // Sets m_hold when the platform's claim is held.
     bool claimAnew();
 
     QString m_applicationName;

@@ -21,7 +21,6 @@ public:
 
     // Refused when another instance holds the lock.
     Claim claim();
-    // Whether this object holds the lock, so that no other instance of the program holds it.
     bool held() const;
 
     // Runs when a damaged lock has been found to name no running instance, before it is taken

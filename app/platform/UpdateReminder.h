@@ -8,13 +8,11 @@ namespace seraphel {
 
 class Platform;
 
-// Reads the date of the last reminder from the settings store, with the ISO copy written beside it;
-// on the first run stores today, within 14 days of it (either side) does nothing, further away
-// asks, stores today whatever the answer and opens the download page on Yes. A stored value that
-// ParseStoredDate reads as no date, in any locale's format, ends the check without a question and
-// without writing.
+// The first run stores today. A stored date within 14 days of today, either side, asks nothing;
+// further away, it asks, stores today whatever the answer and opens the download page on Yes. A
+// stored value that reads as no date ends the check without asking or writing.
 void CheckForUpdateReminder(Platform& platform);
-// The same, with the stored date written in dateLocale's short date format (and read in it first).
+// The same with dateLocale's short date format instead of the system's.
 void CheckForUpdateReminder(Platform& platform, const QLocale& dateLocale);
 
 } // namespace seraphel
