@@ -42,14 +42,12 @@ HelpMenus::HelpMenus(WindowServices& services, QMenuBar& menuBar, HelpMenuVarian
     const WindowHelpItems& own = kWindowHelpItems.at(static_cast<std::size_t>(variant));
     QMenu& help = *menuBar.addMenu(QStringLiteral("&Help"));
     help.setObjectName(QStringLiteral("mnuHelp"));
-    for (const controls::MenuEntry<HelpMenus>& entry :
-         {controls::MenuEntry<HelpMenus>{kOnline},
-          {kVisit},
-          {MenuSeparator{own.firstSeparator}},
-          {Item{"mnuUpdate", own.updateCaption, &HelpMenus::mnuUpdate_Click}},
-          {MenuSeparator{own.secondSeparator}},
-          {kAbout}}) {
-        controls::AddMenuEntry(help, entry, *this);
+    const std::array<controls::MenuEntry<HelpMenus>, 6> items{
+        {kOnline, kVisit, MenuSeparator{own.firstSeparator},
+         Item{"mnuUpdate", own.updateCaption, &HelpMenus::mnuUpdate_Click}, MenuSeparator{own.secondSeparator},
+         kAbout}};
+    for (const auto& item : items) {
+        controls::AddMenuEntry(help, item, *this);
     }
     controls::AddMenuItem(menuBar, kDonate, *this);
     // Nothing ever makes this item visible; its handler works all the same.

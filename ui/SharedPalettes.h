@@ -1,8 +1,6 @@
-// One palette object for each set of colours that the windows draw with. The style keys the
-// pictures it caches (button faces, list and scroll-bar frames) by the palette object, not by
-// its colours, and the cache keeps every key it was given: as each new window builds its own
-// palettes, each window would add keys that are never let go. Drawing with the shared object
-// of the same colours gives every window the same keys.
+// One palette object for each set of colours that the windows draw with. The style keys its
+// cached pictures by the palette object, not its colours, and never lets a key go: drawing
+// with the shared object of the same colours gives every new window the same keys.
 #pragma once
 
 #include <QPalette>

@@ -28,11 +28,8 @@ constexpr int kClientHeight = 4080;
 constexpr Row kIcon{"picIcon", {240, 90, 480, 480}};
 // Under the icon and the title, above the paragraph.
 constexpr Row kSeparator{"Line2", {120, 615, 6255, 30}};
-constexpr Row kOkButton{"cmdOK",
-                        {5040, 3600, 1260, 345},
-                        "&OK",
-                        &frmAbout::cmdOK_Click,
-                        controls::ButtonRole::Default | controls::ButtonRole::Cancel};
+using enum controls::ButtonRole;
+constexpr Row kOkButton{"cmdOK", {5040, 3600, 1260, 345}, "&OK", &frmAbout::cmdOK_Click, Default | Cancel};
 
 struct TextLabel {
     Row row;
