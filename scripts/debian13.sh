@@ -11,7 +11,6 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 cache="${SERAPHEL_DEBIAN13_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/seraphel-debian13}"
-source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
 [ "$(id -u)" -eq 0 ] || fail "making and entering the Debian 13 roots needs root"
@@ -72,7 +71,7 @@ in_root "$trial" dpkg-query -W seraphel
 step "Starting the installed program in Debian 13"
 version="$(dpkg-deb -f "${debs[0]}" Version)"
 pid=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$trial" "$scratch"' EXIT
+on_exit '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$trial"'
 start_until_shown "Seraphel v$version" exec_in_root "$trial" seraphel
 main="$window"
 echo "main window shown"

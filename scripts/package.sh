@@ -10,7 +10,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 dist="${SERAPHEL_DIST_DIR:-$root/dist}"
-source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
 "$root/scripts/setup.sh"
@@ -21,8 +20,8 @@ use_fresh_home
 # Pipes end in grep >/dev/null, not grep -q: grep -q may stop reading early, and under
 # pipefail the writer's broken pipe would fail the check.
 
-# Whatever happens, the program and the compositor end, the package goes and the scratch home
-# is removed.
+# Whatever happens, the program and the compositor end and the package goes, before the scratch
+# home does.
 pid=""
 compositor=""
 installed=""
@@ -36,9 +35,8 @@ cleanup() {
     if [ -n "$installed" ]; then
         as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null || true
     fi
-    rm -rf "$scratch"
 }
-trap cleanup EXIT
+on_exit cleanup
 
 if package_installed seraphel; then
     fail "a seraphel package is installed already; remove it first (apt-get remove seraphel)"

@@ -14,9 +14,9 @@ source "$root/scripts/lib/common.sh"
 
 [ -f "$dist/SHA256SUMS" ] || fail "no release in $dist: run scripts/release.sh first"
 install_packages osslsigncode gnupg openssl unzip locales
-scratch="$(mktemp -d)"
+make_scratch
 # The throwaway key's agent, which gpg starts, ends with the keys.
-trap 'GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true; rm -rf "$scratch"' EXIT
+on_exit 'GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true'
 
 step "Rebuilding the release elsewhere"
 other="$scratch/another folder/seraphel"

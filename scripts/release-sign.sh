@@ -17,15 +17,14 @@ key="${SERAPHEL_GPG_KEY:-}"
 [ -n "$p12$key" ] || fail "neither SERAPHEL_AUTHENTICODE_P12 nor SERAPHEL_GPG_KEY is set: nothing to sign with"
 install_packages osslsigncode gnupg zip unzip
 release_environment "$root"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+make_scratch
 
 # Signs a Windows program in place. The password goes through a pipe, never the command line.
 authenticode_sign() {
     local program="$1"
     osslsigncode sign -pkcs12 "$p12" -readpass <(printf '%s' "${SERAPHEL_AUTHENTICODE_PASSWORD:-}") -h sha256 \
-        -n Seraphel -in "$program" -out "$work/signed.exe" >/dev/null
-    mv "$work/signed.exe" "$program"
+        -n Seraphel -in "$program" -out "$scratch/signed.exe" >/dev/null
+    mv "$scratch/signed.exe" "$program"
 }
 
 if [ -n "$p12" ]; then
@@ -33,8 +32,8 @@ if [ -n "$p12" ]; then
     installer="$(ls "$dist"/Seraphel-*-windows-x64.exe)"
     archive="$(ls "$dist"/Seraphel-*-windows-x64.zip)"
     authenticode_sign "$installer"
-    unzip -q "$archive" -d "$work/portable"
-    folder="$(ls -d "$work"/portable/*)"
+    unzip -q "$archive" -d "$scratch/portable"
+    folder="$(ls -d "$scratch"/portable/*)"
     authenticode_sign "$folder/bin/seraphel.exe"
     make_release_zip "$folder" "$archive"
     python3 "$root/scripts/lib/release-sbom.py" refresh --dist "$dist" --output "$(ls "$dist"/Seraphel-*.cdx.json)"

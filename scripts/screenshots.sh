@@ -44,7 +44,7 @@ wait_until_closed() {
 
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+on_exit 'kill "$pid" 2>/dev/null || true'
 main="$(wait_for_window "Seraphel v2.00" "$pid")"
 xdotool windowfocus --sync "$main"
 shoot "$main" main.png

@@ -34,9 +34,8 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
     fi
     wineserver -k 2>/dev/null || true
-    rm -rf "$scratch"
 }
-trap cleanup EXIT
+on_exit cleanup
 
 installer="$(ls "$dist"/Seraphel-*-windows-x64.exe)"
 archive="$(ls "$dist"/Seraphel-*-windows-x64.zip)"

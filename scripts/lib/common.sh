@@ -1,6 +1,7 @@
+# shellcheck shell=bash
 # Shared by the project's scripts: running a command as root, installing missing Debian
-# packages, reporting steps and failures, and the CMake options every build of CI adds.
-# Source this file.
+# packages, reporting steps and failures, a scratch folder with what goes when the script ends,
+# and the CMake options every build of CI adds. Source this file.
 
 # Runs the command as root: directly when the script already is, otherwise through sudo.
 as_root() {
@@ -36,6 +37,19 @@ fail() {
 
 step() {
     printf '\n== %s\n' "$*"
+}
+
+# Has the command (code, as trap takes it) run when the script ends, before those registered
+# earlier: the scratch folder, registered first, goes after what the script started in it.
+on_exit() {
+    exit_commands="$1; ${exit_commands:-}"
+    trap 'eval "$exit_commands"' EXIT
+}
+
+# A folder of the script's own in $scratch, removed when it ends.
+make_scratch() {
+    scratch="$(mktemp -d)"
+    on_exit 'rm -rf "$scratch"'
 }
 
 # CI treats compiler warnings as errors: the CMake options every build adds there.

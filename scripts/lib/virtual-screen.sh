@@ -1,5 +1,7 @@
+# shellcheck shell=bash
 # Helpers for scripts that run Seraphel on a virtual X screen and drive it with xdotool.
-# Source this file after common.sh; call run_on_virtual_screen "$0" "$@" first thing.
+# Source this file (it brings common.sh); call run_on_virtual_screen "$0" "$@" first thing.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Runs the calling script again inside xvfb-run (a 1024 x 768 screen at 96 dpi), with a
 # fresh home folder so that the user's own settings and running instance stay out of it.
@@ -21,8 +23,7 @@ run_on_virtual_screen() {
 
 # A fresh home and runtime folder in $scratch, removed when the script ends.
 use_fresh_home() {
-    scratch="$(mktemp -d)"
-    trap 'rm -rf "$scratch"' EXIT
+    make_scratch
     export HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM

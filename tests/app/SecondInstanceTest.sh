@@ -8,7 +8,6 @@
 # with wine's own window system on the virtual screen and the DLL folders on wine's path.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
@@ -29,7 +28,7 @@ if [[ "$program" == *.exe ]]; then
     lock=""
     export SERAPHEL_WINDOW_WAIT=60
 fi
-trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wineserver -k || true; rm -rf "$scratch"' EXIT
+on_exit 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wineserver -k || true'
 
 "${start[@]}" &
 first=$!
