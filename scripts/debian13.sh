@@ -69,16 +69,16 @@ in_root "$trial" apt-get install -y -q --no-install-recommends /tmp/seraphel.deb
 in_root "$trial" dpkg-query -W seraphel
 
 step "Starting the installed program in Debian 13"
-version="$(dpkg-deb -f "${debs[0]}" Version)"
+caption="$(window_caption "$(dpkg-deb -f "${debs[0]}" Version)")"
 pid=""
 on_exit '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$trial"'
-start_until_shown "Seraphel v$version" exec_in_root "$trial" seraphel
+start_until_shown "$caption" exec_in_root "$trial" seraphel
 main="$window"
 echo "main window shown"
 xdotool windowfocus --sync "$main"
 xdotool type --delay 40 "anna"
 xdotool key --delay 40 alt+g
-window="$(wait_for_window "Seraphel v$version" "$pid" "$main")" || fail "a find showed no result window"
+window="$(wait_for_window "$caption" "$pid" "$main")" || fail "a find showed no result window"
 import -window root "$cache/result-window.png"
 echo "a find shows the result window (screenshot in $cache/result-window.png)"
 leave_through_file_exit

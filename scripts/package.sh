@@ -95,7 +95,7 @@ icon="$(sed -n 's/^Icon=//p' "$desktop")"
 [ -f "/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "the desktop entry's icon $icon is not installed"
 
 step "Starting the installed $program"
-caption="Seraphel v$version"
+caption="$(window_caption "$version")"
 start_until_shown "$caption" "$program"
 echo "main window \"$caption\" shown"
 # Desktops on X11 match the window to its entry by this class.

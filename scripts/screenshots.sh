@@ -17,6 +17,7 @@ mkdir -p "$output"
 output="$(cd "$output" && pwd)"
 run_on_virtual_screen "$0" "$program" "$output"
 use_fresh_home
+caption="$(window_caption)"
 
 # Saves the part of the screen that the window covers, once it has painted.
 shoot() {
@@ -45,13 +46,13 @@ wait_until_closed() {
 "$program" &
 pid=$!
 on_exit 'kill "$pid" 2>/dev/null || true'
-main="$(wait_for_window "Seraphel v2.00" "$pid")"
+main="$(wait_for_window "$caption" "$pid")"
 xdotool windowfocus --sync "$main"
 shoot "$main" main.png
 
 # Help > About Software, closed again with Escape.
 keys alt+h a
-about="$(wait_for_window "Seraphel v2.00" "$pid" "$main")"
+about="$(wait_for_window "$caption" "$pid" "$main")"
 shoot "$about" about.png
 keys Escape
 wait_until_closed "$about"
@@ -64,7 +65,7 @@ for _ in $(seq 13); do keys Down; done
 keys Tab
 xdotool type --delay 40 "1985"
 keys Tab Down alt+g
-result="$(wait_for_window "Seraphel v2.00" "$pid" "$main")"
+result="$(wait_for_window "$caption" "$pid" "$main")"
 xdotool windowfocus --sync "$result"
 shoot "$result" result-day.png
 keys ctrl+Tab

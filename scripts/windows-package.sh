@@ -110,7 +110,7 @@ echo "imports resolved"
 # Starts a seraphel.exe, waits for its main window and takes a screenshot.
 start_shown() {
     local program="$1" shot="$2"
-    start_until_shown "Seraphel v$version" wine "$program"
+    start_until_shown "$(window_caption "$version")" wine "$program"
     sleep 1
     import -window root "$shot"
     echo "main window shown; screenshot in $shot"

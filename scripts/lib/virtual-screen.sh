@@ -29,6 +29,13 @@ use_fresh_home() {
     unset QT_QPA_PLATFORM
 }
 
+# The program's window caption for the version given, by default the one project() sets in the
+# top CMakeLists.txt, from which app/platform/BuildInfo.h.in makes the program's own.
+window_caption() {
+    local version="${1:-$(sed -n 's/^project(Seraphel VERSION \([^ )]*\).*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")}"
+    echo "Seraphel v${version:?project() in CMakeLists.txt gives no version}"
+}
+
 # Prints the id of the shown window with exactly this caption, of the given process if a
 # process id follows, other than the window id given third; waits up to ten seconds for it
 # (SERAPHEL_WINDOW_WAIT seconds, for slower starts such as under wine).

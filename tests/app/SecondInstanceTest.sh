@@ -11,6 +11,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$root/scripts/lib/virtual-screen.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
+caption="$(window_caption)"
 program="$1"
 shift
 pids=()
@@ -33,13 +34,13 @@ on_exit 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wines
 "${start[@]}" &
 first=$!
 pids+=("$first")
-first_window="$(wait_for_window "Seraphel v2.00" "$first")" || fail "the first start shows no main window"
+first_window="$(wait_for_window "$caption" "$first")" || fail "the first start shows no main window"
 
 "${start[@]}" &
 second=$!
 pids+=("$second")
 box="$(wait_for_window "Seraphel" "$second")" || fail "the second start shows no message"
-if xdotool search --all --pid "$second" --name "^Seraphel v2.00\$" >/dev/null 2>&1; then
+if xdotool search --all --pid "$second" --name "^$caption\$" >/dev/null 2>&1; then
     fail "the second start made a main window"
 fi
 xdotool windowfocus --sync "$box"
@@ -47,7 +48,7 @@ xdotool key Return
 wait_for_exit "$second" || fail "the second start did not end after its message"
 [ "$exit_status" = 0 ] || fail "the second start ended with status $exit_status"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
-[ "$(wait_for_window "Seraphel v2.00" "$first")" = "$first_window" ] || fail "the first instance lost its window"
+[ "$(wait_for_window "$caption" "$first")" = "$first_window" ] || fail "the first instance lost its window"
 
 {
     kill -9 "$first"
@@ -58,7 +59,7 @@ kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 "${start[@]}" &
 third=$!
 pids+=("$third")
-third_window="$(wait_for_window "Seraphel v2.00" "$third")" || fail "a start after a killed instance shows no window"
+third_window="$(wait_for_window "$caption" "$third")" || fail "a start after a killed instance shows no window"
 xdotool windowfocus --sync "$third_window"
 xdotool key --delay 40 alt+f x
 wait_for_exit "$third" || fail "File > Exit did not end the program"
