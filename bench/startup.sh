@@ -32,7 +32,7 @@ watch="$build/bench/window_watch"
 template="$scratch/config-template"
 XDG_CONFIG_HOME="$template" "$seraphel" &
 first=$!
-window="$(xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1)"
+window="$(wait_for_window "$caption" "$first")"
 eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
 kill "$first"
 wait "$first" 2>/dev/null || true

@@ -19,15 +19,6 @@ run_on_virtual_screen "$0" "$program" "$output"
 use_fresh_home
 caption="$(window_caption)"
 
-# Saves the part of the screen that the window covers, once it has painted.
-shoot() {
-    local id="$1" name="$2" X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    sleep 0.3
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output/$name"
-    echo "wrote $output/$name"
-}
-
 keys() {
     xdotool key --delay 40 "$@"
 }
@@ -48,12 +39,12 @@ pid=$!
 on_exit 'kill "$pid" 2>/dev/null || true'
 main="$(wait_for_window "$caption" "$pid")"
 xdotool windowfocus --sync "$main"
-shoot "$main" main.png
+photograph_window "$main" "$output/main.png"
 
 # Help > About Software, closed again with Escape.
 keys alt+h a
 about="$(wait_for_window "$caption" "$pid" "$main")"
-shoot "$about" about.png
+photograph_window "$about" "$output/about.png"
 keys Escape
 wait_until_closed "$about"
 xdotool windowfocus --sync "$main"
@@ -67,11 +58,11 @@ xdotool type --delay 40 "1985"
 keys Tab Down alt+g
 result="$(wait_for_window "$caption" "$pid" "$main")"
 xdotool windowfocus --sync "$result"
-shoot "$result" result-day.png
+photograph_window "$result" "$output/result-day.png"
 keys ctrl+Tab
-shoot "$result" result-month.png
+photograph_window "$result" "$output/result-month.png"
 keys ctrl+Tab
-shoot "$result" result-sun.png
+photograph_window "$result" "$output/result-sun.png"
 
 keys alt+f x
 wait_for_exit "$pid"

@@ -58,6 +58,16 @@ wait_for_window() {
     return 1
 }
 
+# Saves the part of the screen that the window covers once it has painted (after the seconds
+# given, 0.3 by default): the whole screen cut down to the window, as no window manager frames it.
+photograph_window() {
+    local id="$1" file="$2" X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    sleep "${3:-0.3}"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$file"
+    echo "wrote $file"
+}
+
 # Waits up to five seconds (or SERAPHEL_WINDOW_WAIT) for the process, a child of this shell, to end; sets
 # exit_status to its status. Call it directly, not in $( ), which would run it elsewhere.
 wait_for_exit() {
