@@ -9,8 +9,8 @@
 # Runs as root (CI) or with sudo; refuses to run while a seraphel package is installed.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/virtual-screen.sh"
+source "$root/scripts/lib/release-env.sh"
 
 "$root/scripts/setup.sh"
 [ -f "$dist/SHA256SUMS" ] || "$root/scripts/release.sh"
@@ -42,9 +42,7 @@ if package_installed seraphel; then
     fail "a seraphel package is installed already; remove it first (apt-get remove seraphel)"
 fi
 
-debs=("$dist"/seraphel_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "$dist holds no single seraphel_*.deb"
-deb="${debs[0]}"
+deb="$(release_file deb)"
 
 step "Control data"
 dpkg-deb --info "$deb"

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Signs the release in the given folder (dist/ by default), in place. With a code-signing
-# certificate, SERAPHEL_AUTHENTICODE_P12 (a PKCS#12 file) and SERAPHEL_AUTHENTICODE_PASSWORD, it
-# signs the installer and the seraphel.exe of the portable archive with Authenticode, and writes
-# the archive again around the signed program, and takes their hashes anew into the bill of
-# materials; with an OpenPGP key, SERAPHEL_GPG_KEY (from
-# GNUPGHOME), it writes SHA256SUMS.asc, a detached signature of SHA256SUMS, which it writes anew
-# first. No key ever lies in the repository.
+# Signs the release in the given folder (dist/ or SERAPHEL_DIST_DIR by default), in place. With a
+# code-signing certificate, SERAPHEL_AUTHENTICODE_P12 (a PKCS#12 file) and
+# SERAPHEL_AUTHENTICODE_PASSWORD, it signs the installer and the seraphel.exe of the portable
+# archive with Authenticode, writes the archive again around the signed program, and takes their
+# hashes anew into the bill of materials; with an OpenPGP key, SERAPHEL_GPG_KEY (from GNUPGHOME),
+# it writes SHA256SUMS.asc, a detached signature of SHA256SUMS, which it writes anew first. No key
+# ever lies in the repository.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="$(realpath "${1:-$root/dist}")"
 source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/release-env.sh"
+dist="$(realpath "${1:-$dist}")"
 
 p12="${SERAPHEL_AUTHENTICODE_P12:-}"
 key="${SERAPHEL_GPG_KEY:-}"
@@ -29,14 +29,14 @@ authenticode_sign() {
 
 if [ -n "$p12" ]; then
     step "Authenticode"
-    installer="$(ls "$dist"/Seraphel-*-windows-x64.exe)"
-    archive="$(ls "$dist"/Seraphel-*-windows-x64.zip)"
+    installer="$(release_file installer)"
+    archive="$(release_file archive)"
     authenticode_sign "$installer"
     unzip -q "$archive" -d "$scratch/portable"
     folder="$(ls -d "$scratch"/portable/*)"
     authenticode_sign "$folder/bin/seraphel.exe"
     make_release_zip "$folder" "$archive"
-    python3 "$root/scripts/lib/release-sbom.py" refresh --dist "$dist" --output "$(ls "$dist"/Seraphel-*.cdx.json)"
+    python3 "$root/scripts/lib/release-sbom.py" refresh --dist "$dist" --output "$(release_file bom)"
     echo "signed $(basename "$installer") and the seraphel.exe of $(basename "$archive")"
 fi
 

@@ -11,7 +11,6 @@
 # GNUPGHOME): see scripts/release-sign.sh. The output folder is SERAPHEL_DIST_DIR if set.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/windows-env.sh"
 source "$root/scripts/lib/release-env.sh"
 
@@ -39,7 +38,7 @@ set_windows_cmake_options "$qt"
 cmake -S "$scratch/src" -B "$scratch/windows" "${windows_cmake_options[@]}" "${release_options[@]}" >/dev/null
 nice cmake --build "$scratch/windows" --parallel "$(nproc)"
 (cd "$scratch/windows" && cpack -G NSIS >/dev/null)
-name="$(basename "$scratch"/windows/Seraphel-*-windows-x64.exe .exe)"
+name="$(basename "$(release_file installer "$scratch/windows")" .exe)"
 release="${name%-windows-x64}"
 python3 "$root/scripts/lib/pe-prepare.py" "$scratch/windows/$name.exe"
 cmake --install "$scratch/windows" --prefix "$scratch/portable/$name" --strip >/dev/null
@@ -55,10 +54,10 @@ cp "$scratch/src/packaging/windows/qt-source-README.txt" "$qt_source/README.txt"
 
 mkdir -p "$dist"
 rm -f "$dist"/seraphel_*.deb "$dist"/Seraphel-* "$dist"/SHA256SUMS*
-cp "$scratch"/linux/seraphel_*.deb "$scratch/windows/$name.exe" "$dist/"
+cp "$(release_file deb "$scratch/linux")" "$scratch/windows/$name.exe" "$dist/"
 make_release_zip "$scratch/portable/$name" "$dist/$name.zip"
 make_release_tar "$qt_source" "$dist/$release-qt-source.tar"
-deb="$(ls "$dist"/seraphel_*.deb)"
+deb="$(release_file deb)"
 python3 "$root/scripts/lib/release-sbom.py" write --dist "$dist" \
     --installer-files "$scratch/windows/_CPack_Packages/win64/NSIS/$name" \
     --windows-parts "$scratch/windows/packaging/generated/third-party.json" \

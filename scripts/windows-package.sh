@@ -14,8 +14,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR:-$root/build-windows-package}"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/windows-env.sh"
+source "$root/scripts/lib/release-env.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
 install_packages wine wine64 unzip xvfb xauth xdotool imagemagick
@@ -37,8 +37,8 @@ cleanup() {
 }
 on_exit cleanup
 
-installer="$(ls "$dist"/Seraphel-*-windows-x64.exe)"
-archive="$(ls "$dist"/Seraphel-*-windows-x64.zip)"
+installer="$(release_file installer)"
+archive="$(release_file archive)"
 version="$(basename "$installer" | sed 's/^Seraphel-\(.*\)-windows-x64\.exe$/\1/')"
 mkdir -p "$build"
 ls -l "$installer" "$archive"
@@ -69,7 +69,7 @@ grep -qF "$source_archive" "$notices" || fail "the notices do not point to $sour
 [ -f "$dist/$source_archive" ] || fail "the release lacks $source_archive, which the notices point to"
 # Every component the bill of materials names as compiled into Qt, or as the MinGW-w64 runtime,
 # has a section of its own; the Markdown reader, which the Windows Qt leaves out, has none.
-bom="$(ls "$dist"/Seraphel-*.cdx.json)"
+bom="$(release_file bom)"
 python3 - "$bom" "$notices" <<'CHECK'
 import json, re, sys
 bom = json.load(open(sys.argv[1], encoding="utf-8"))
