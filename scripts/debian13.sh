@@ -69,8 +69,8 @@ in_root "$trial" dpkg-query -W seraphel
 
 step "Starting the installed program in Debian 13"
 caption="$(window_caption "$(dpkg-deb -f "$deb" Version)")"
-pid=""
-on_exit '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$trial"'
+on_exit rm -rf "$trial"
+on_exit end_program
 start_until_shown "$caption" exec_in_root "$trial" seraphel
 main="$window"
 echo "main window shown"

@@ -22,21 +22,14 @@ use_fresh_home
 
 # Whatever happens, the program and the compositor end and the package goes, before the scratch
 # home does.
-pid=""
 compositor=""
 installed=""
 cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    if [ -n "$compositor" ]; then
-        kill "$compositor" 2>/dev/null || true
-    fi
-    if [ -n "$installed" ]; then
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null || true
-    fi
+    [ -z "$compositor" ] || kill "$compositor" 2>/dev/null
+    [ -z "$installed" ] || as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null
 }
 on_exit cleanup
+on_exit end_program
 
 if package_installed seraphel; then
     fail "a seraphel package is installed already; remove it first (apt-get remove seraphel)"

@@ -16,7 +16,10 @@ source "$root/scripts/lib/release-env.sh"
 install_packages osslsigncode gnupg openssl unzip locales
 make_scratch
 # The throwaway key's agent, which gpg starts, ends with the keys.
-on_exit 'GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true'
+end_gpg_agent() {
+    GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent 2>/dev/null
+}
+on_exit end_gpg_agent
 
 step "Rebuilding the release elsewhere"
 other="$scratch/another folder/seraphel"

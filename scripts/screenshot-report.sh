@@ -13,6 +13,6 @@ use_fresh_home
 
 QT_QPA_PLATFORM=xcb "$build/tests/ui/show_report" &
 pid=$!
-on_exit 'kill "$pid" 2>/dev/null || true'
+on_exit end_program
 window="$(wait_for_window "$(window_caption)" "$pid")" || fail "the report window did not appear"
 photograph_window "$window" "$out" 1

@@ -36,7 +36,7 @@ wait_until_closed() {
 
 "$program" &
 pid=$!
-on_exit 'kill "$pid" 2>/dev/null || true'
+on_exit end_program
 main="$(wait_for_window "$caption" "$pid")"
 xdotool windowfocus --sync "$main"
 photograph_window "$main" "$output/main.png"

@@ -28,14 +28,11 @@ source "$root/scripts/windows/wine-env.sh"
 # wine starts programs far more slowly than Linux does.
 export SERAPHEL_WINDOW_WAIT=60
 
-pid=""
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    wineserver -k 2>/dev/null || true
+end_wine() {
+    wineserver -k 2>/dev/null
 }
-on_exit cleanup
+on_exit end_wine
+on_exit end_program
 
 installer="$(release_file installer)"
 archive="$(release_file archive)"

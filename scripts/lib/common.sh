@@ -39,17 +39,18 @@ step() {
     printf '\n== %s\n' "$*"
 }
 
-# Has the command (code, as trap takes it) run when the script ends, before those registered
-# earlier: the scratch folder, registered first, goes after what the script started in it.
+# Has the command, with its arguments as they are now, run when the script ends, before those
+# registered earlier: the scratch folder, registered first, goes after what the script started
+# in it. One that fails keeps none of the others from running.
 on_exit() {
-    exit_commands="$1; ${exit_commands:-}"
-    trap 'eval "$exit_commands"' EXIT
+    exit_commands=("$(printf '%q ' "$@")" "${exit_commands[@]}")
+    trap 'for command in "${exit_commands[@]}"; do eval "$command" || true; done' EXIT
 }
 
 # A folder of the script's own in $scratch, removed when it ends.
 make_scratch() {
     scratch="$(mktemp -d)"
-    on_exit 'rm -rf "$scratch"'
+    on_exit rm -rf "$scratch"
 }
 
 # CI treats compiler warnings as errors: the CMake options every build adds there.

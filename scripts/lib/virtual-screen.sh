@@ -94,6 +94,12 @@ start_until_shown() {
     window="$(wait_for_window "$caption" "$pid")" || fail "$* shows no window \"$caption\""
 }
 
+# Ends the program started by start_until_shown (or another whose id is in pid), if it still
+# runs: for on_exit.
+end_program() {
+    [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
+}
+
 # Leaves the program started by start_until_shown through File > Exit and waits for it to end
 # with status 0.
 leave_through_file_exit() {

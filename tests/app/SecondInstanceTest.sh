@@ -17,9 +17,7 @@ shift
 pids=()
 start=("$program")
 lock="$XDG_RUNTIME_DIR/seraphel.lock"
-under_wine=""
 if [[ "$program" == *.exe ]]; then
-    under_wine=1
     export WINEPREFIX="$scratch/wine"
     source "$root/scripts/windows/wine-env.sh"
     wine_prepare
@@ -28,8 +26,12 @@ if [[ "$program" == *.exe ]]; then
     start=(wine "$program")
     lock=""
     export SERAPHEL_WINDOW_WAIT=60
+    on_exit wineserver -k
 fi
-on_exit 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wineserver -k || true'
+end_programs() {
+    kill -9 "${pids[@]}" 2>/dev/null
+}
+on_exit end_programs
 
 "${start[@]}" &
 first=$!
