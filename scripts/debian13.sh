@@ -28,7 +28,8 @@ exec_in_root() {
     shift
     cp /etc/resolv.conf "$folder/etc/resolv.conf"
     cp "$XAUTHORITY" "$folder/tmp/.Xauthority"
-    mkdir -p -m 700 "$folder/tmp/runtime"
+    install -d -m 700 "$folder/tmp/runtime"
+    # shellcheck disable=SC2016 # the sh in the mount namespace expands them
     exec unshare --mount -- sh -c '
         folder="$1"
         shift

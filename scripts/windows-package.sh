@@ -118,9 +118,9 @@ start_shown() {
 # while programs run: where wine notes what it did for the program and the shortcuts (system
 # parameters, Linux menu entries), and the network cards its services list once started.
 registry_entries() {
-    local root file="$scratch/registry.reg"
-    for root in 'HKLM\Software' 'HKCU\Software'; do
-        wine reg export "$root" "$(windows_path "$file")" /y >/dev/null
+    local hive file="$scratch/registry.reg"
+    for hive in 'HKLM\Software' 'HKCU\Software'; do
+        wine reg export "$hive" "$(windows_path "$file")" /y >/dev/null
         # reg writes UTF-16 with CRLF line ends.
         iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | awk '/^\[/ { key = $0; print key; next } NF { print key " " $0 }'
     done | grep -v -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' \

@@ -44,6 +44,7 @@ step() {
 # in it. One that fails keeps none of the others from running.
 on_exit() {
     exit_commands=("$(printf '%q ' "$@")" "${exit_commands[@]}")
+    # shellcheck disable=SC2154 # the loop assigns command, which shellcheck misses in trap's code
     trap 'for command in "${exit_commands[@]}"; do eval "$command" || true; done' EXIT
 }
 
@@ -55,6 +56,7 @@ make_scratch() {
 
 # CI treats compiler warnings as errors: the CMake options every build adds there.
 ci_cmake_options=()
+# shellcheck disable=SC2034 # the scripts that source this file use it
 if [ -n "${CI:-}" ]; then
     ci_cmake_options=(-DSERAPHEL_WERROR=ON)
 fi

@@ -44,7 +44,7 @@ make_release_zip() {
     rm -f "$archive"
     find "$folder" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
     (
-        cd "$(dirname "$folder")"
+        cd "$(dirname "$folder")" || exit
         find "$(basename "$folder")" | LC_ALL=C sort | zip -q -X -@ "$archive"
     )
 }
