@@ -7,8 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
 "$root/scripts/setup.sh"
-sources=()
-scripts=()
+sources=() scripts=()
 while IFS= read -r -d '' file; do
     # A file deleted but not yet committed is still listed.
     [ -f "$file" ] || continue

@@ -16,10 +16,7 @@ source "$root/scripts/lib/release-env.sh"
 install_packages osslsigncode gnupg openssl unzip locales
 make_scratch
 # The throwaway key's agent, which gpg starts, ends with the keys.
-end_gpg_agent() {
-    GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent 2>/dev/null
-}
-on_exit end_gpg_agent
+on_exit env GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent
 
 step "Rebuilding the release elsewhere"
 other="$scratch/another folder/seraphel"

@@ -34,10 +34,9 @@ wait_until_closed() {
     return 1
 }
 
-"$program" &
-pid=$!
 on_exit end_program
-main="$(wait_for_window "$caption" "$pid")"
+start_until_shown "$caption" "$program"
+main="$window"
 xdotool windowfocus --sync "$main"
 photograph_window "$main" "$output/main.png"
 
@@ -64,9 +63,5 @@ photograph_window "$result" "$output/result-month.png"
 keys ctrl+Tab
 photograph_window "$result" "$output/result-sun.png"
 
-keys alt+f x
-wait_for_exit "$pid"
-if [ "$exit_status" != 0 ]; then
-    echo "$0: the program ended with status $exit_status after File > Exit" >&2
-    exit 1
-fi
+window="$result"
+leave_through_file_exit

@@ -59,11 +59,8 @@ kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 [ -z "$lock" ] || [ -e "$lock" ] || fail "the killed instance left no lock behind"
 
 "${start[@]}" &
-third=$!
-pids+=("$third")
-third_window="$(wait_for_window "$caption" "$third")" || fail "a start after a killed instance shows no window"
-xdotool windowfocus --sync "$third_window"
-xdotool key --delay 40 alt+f x
-wait_for_exit "$third" || fail "File > Exit did not end the program"
-[ "$exit_status" = 0 ] || fail "File > Exit ended the program with status $exit_status"
+pid=$!
+pids+=("$pid")
+window="$(wait_for_window "$caption" "$pid")" || fail "a start after a killed instance shows no window"
+leave_through_file_exit
 echo "PASS"
