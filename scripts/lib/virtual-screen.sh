@@ -33,7 +33,8 @@ use_fresh_home() {
 # top CMakeLists.txt, from which app/platform/BuildInfo.h.in makes the program's own.
 # shellcheck disable=SC2120 # the version is optional
 window_caption() {
-    local version="${1:-$(sed -n 's/^project(Seraphel VERSION \([^ )]*\).*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")}"
+    local version="${1:-$(sed -n 's/^project(Seraphel VERSION \([^ )]*\).*/\1/p' \
+        "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")}"
     echo "Seraphel v${version:?project() in CMakeLists.txt gives no version}"
 }
 
