@@ -14,6 +14,7 @@ root=$(dirname "$art")
 pictures=$root/ui/pictures
 icons=$root/ui/icons
 installer=$root/packaging/windows
+source "$root/scripts/lib/common.sh"
 
 need() {
     command -v "$1" >/dev/null 2>&1 || {
@@ -43,8 +44,7 @@ to_png() { # svg size out
     rsvg-convert -w "$2" -h "$2" "$1" | convert png:- -strip -define png:exclude-chunks=date,time "$3"
 }
 
-sheet=$(mktemp -d)
-trap 'rm -rf "$sheet"' EXIT
+make_scratch
 
 labels=()
 shopt -s nullglob
@@ -69,28 +69,28 @@ for size in "${icon_sizes[@]}"; do
     to_png "$art/icon/seraphel.svg" "$size" "$icons/seraphel-$size.png"
     # One labelled tile per size, so each label sits right under its own icon.
     montage -font "$font" -pointsize 13 -fill "$label" -background "$window" \
-        -label "$size" "$icons/seraphel-$size.png" -geometry +16+8 "$sheet/icon-$size.png"
-    icon_tiles+=("$sheet/icon-$size.png")
+        -label "$size" "$icons/seraphel-$size.png" -geometry +16+8 "$scratch/icon-$size.png"
+    icon_tiles+=("$scratch/icon-$size.png")
 done
 
 # The installer's welcome and finish page and its header, in the windows' colours, as NSIS takes
 # pictures: 24-bit BMP, which holds no time stamp.
-rsvg-convert -w 88 -h 88 "$art/icon/seraphel.svg" >"$sheet/icon-88.png"
-rsvg-convert -w 44 -h 44 "$art/icon/seraphel.svg" >"$sheet/icon-44.png"
-rsvg-convert -w 120 -h 179 "$art/angels/06-gabriel.svg" >"$sheet/gabriel.png"
+rsvg-convert -w 88 -h 88 "$art/icon/seraphel.svg" >"$scratch/icon-88.png"
+rsvg-convert -w 44 -h 44 "$art/icon/seraphel.svg" >"$scratch/icon-44.png"
+rsvg-convert -w 120 -h 179 "$art/angels/06-gabriel.svg" >"$scratch/gabriel.png"
 convert -size 164x314 'gradient:rgb(92,83,42)-rgb(46,41,20)' \
-    "$sheet/icon-88.png" -geometry +38+14 -composite \
+    "$scratch/icon-88.png" -geometry +38+14 -composite \
     -font "$font-Bold" -pointsize 20 -fill "$label" -gravity north -annotate +0+106 Seraphel \
-    "$sheet/gabriel.png" -gravity south -geometry +0+0 -composite \
+    "$scratch/gabriel.png" -gravity south -geometry +0+0 -composite \
     -strip "BMP3:$installer/installer-welcome.bmp"
-convert -size 150x57 "xc:$window" "$sheet/icon-44.png" -gravity west -geometry +6+0 -composite \
+convert -size 150x57 "xc:$window" "$scratch/icon-44.png" -gravity west -geometry +6+0 -composite \
     -font "$font-Bold" -pointsize 17 -fill "$label" -annotate +56+0 Seraphel \
     -strip "BMP3:$installer/installer-header.bmp"
 
 montage -font "$font" -pointsize 13 -fill "$label" -background "$window" \
-    "${labels[@]}" -tile 7x2 -geometry +10+8 "$sheet/angels.png"
-convert -background "$window" -gravity south "${icon_tiles[@]}" +append "$sheet/icons.png"
-convert "$sheet/angels.png" "$sheet/icons.png" -background "$window" -gravity center -append \
+    "${labels[@]}" -tile 7x2 -geometry +10+8 "$scratch/angels.png"
+convert -background "$window" -gravity south "${icon_tiles[@]}" +append "$scratch/icons.png"
+convert "$scratch/angels.png" "$scratch/icons.png" -background "$window" -gravity center -append \
     -bordercolor "$window" -border 10 -strip -define png:exclude-chunks=date,time "$art/contact-sheet.png"
 
 echo "render.sh: wrote ${#sources[@]} pictures (1x and 2x), ${#icon_sizes[@]} icon sizes, the installer's two" \

@@ -10,7 +10,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/lib/virtual-screen.sh"
 build="${SERAPHEL_STARTUP_BUILD_DIR:-$root/build-startup}"
 runs="${1:-10}"
-caption="Seraphel v2.00"
+caption="$(window_caption)"
 minimal_caption="Minimal window"
 settle_ms=300 # for the first paint, whose memory counts
 
@@ -32,7 +32,7 @@ watch="$build/bench/window_watch"
 template="$scratch/config-template"
 XDG_CONFIG_HOME="$template" "$seraphel" &
 first=$!
-window="$(xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1)"
+window="$(wait_for_window "$caption" "$first")"
 eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
 kill "$first"
 wait "$first" 2>/dev/null || true

@@ -9,14 +9,12 @@
 # each use brings their packages up to date. Runs as root.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 cache="${SERAPHEL_DEBIAN13_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/seraphel-debian13}"
-source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
+source "$root/scripts/lib/release-env.sh"
 
 [ "$(id -u)" -eq 0 ] || fail "making and entering the Debian 13 roots needs root"
-debs=("$dist"/seraphel_*.deb)
-[ -f "${debs[0]}" ] || fail "no Debian package in $dist: run scripts/release.sh first"
+deb="$(release_file deb)" || fail "run scripts/release.sh first"
 install_packages debootstrap debian-archive-keyring xvfb xauth xdotool
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
@@ -30,7 +28,8 @@ exec_in_root() {
     shift
     cp /etc/resolv.conf "$folder/etc/resolv.conf"
     cp "$XAUTHORITY" "$folder/tmp/.Xauthority"
-    mkdir -p -m 700 "$folder/tmp/runtime"
+    install -d -m 700 "$folder/tmp/runtime"
+    # shellcheck disable=SC2016 # the sh in the mount namespace expands them
     exec unshare --mount -- sh -c '
         folder="$1"
         shift
@@ -61,25 +60,25 @@ SOURCES
 fi
 in_root "$minimal" sh -c 'apt-get update -q >/dev/null && apt-get upgrade -y -q >/dev/null && apt-get clean'
 
-step "Installing $(basename "${debs[0]}") into a copy of the minimal root"
+step "Installing $(basename "$deb") into a copy of the minimal root"
 trial="$cache/trial"
 rm -rf "$trial"
 cp -a "$minimal" "$trial"
-cp "${debs[0]}" "$trial/tmp/seraphel.deb"
+cp "$deb" "$trial/tmp/seraphel.deb"
 in_root "$trial" apt-get install -y -q --no-install-recommends /tmp/seraphel.deb >/dev/null
 in_root "$trial" dpkg-query -W seraphel
 
 step "Starting the installed program in Debian 13"
-version="$(dpkg-deb -f "${debs[0]}" Version)"
-pid=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$trial" "$scratch"' EXIT
-start_until_shown "Seraphel v$version" exec_in_root "$trial" seraphel
+caption="$(window_caption "$(dpkg-deb -f "$deb" Version)")"
+on_exit rm -rf "$trial"
+on_exit end_program
+start_until_shown "$caption" exec_in_root "$trial" seraphel
 main="$window"
 echo "main window shown"
 xdotool windowfocus --sync "$main"
 xdotool type --delay 40 "anna"
 xdotool key --delay 40 alt+g
-window="$(wait_for_window "Seraphel v$version" "$pid" "$main")" || fail "a find showed no result window"
+window="$(wait_for_window "$caption" "$pid" "$main")" || fail "a find showed no result window"
 import -window root "$cache/result-window.png"
 echo "a find shows the result window (screenshot in $cache/result-window.png)"
 leave_through_file_exit

@@ -9,9 +9,8 @@
 # Runs as root (CI) or with sudo; refuses to run while a seraphel package is installed.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
-source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
+source "$root/scripts/lib/release-env.sh"
 
 "$root/scripts/setup.sh"
 [ -f "$dist/SHA256SUMS" ] || "$root/scripts/release.sh"
@@ -21,32 +20,22 @@ use_fresh_home
 # Pipes end in grep >/dev/null, not grep -q: grep -q may stop reading early, and under
 # pipefail the writer's broken pipe would fail the check.
 
-# Whatever happens, the program and the compositor end, the package goes and the scratch home
-# is removed.
-pid=""
+# Whatever happens, the program and the compositor end and the package goes, before the scratch
+# home does.
 compositor=""
 installed=""
 cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    if [ -n "$compositor" ]; then
-        kill "$compositor" 2>/dev/null || true
-    fi
-    if [ -n "$installed" ]; then
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null || true
-    fi
-    rm -rf "$scratch"
+    [ -z "$compositor" ] || kill "$compositor" 2>/dev/null
+    [ -z "$installed" ] || as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q seraphel >/dev/null
 }
-trap cleanup EXIT
+on_exit cleanup
+on_exit end_program
 
 if package_installed seraphel; then
     fail "a seraphel package is installed already; remove it first (apt-get remove seraphel)"
 fi
 
-debs=("$dist"/seraphel_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "$dist holds no single seraphel_*.deb"
-deb="${debs[0]}"
+deb="$(release_file deb)"
 
 step "Control data"
 dpkg-deb --info "$deb"
@@ -97,7 +86,7 @@ icon="$(sed -n 's/^Icon=//p' "$desktop")"
 [ -f "/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "the desktop entry's icon $icon is not installed"
 
 step "Starting the installed $program"
-caption="Seraphel v$version"
+caption="$(window_caption "$version")"
 start_until_shown "$caption" "$program"
 echo "main window \"$caption\" shown"
 # Desktops on X11 match the window to its entry by this class.

@@ -9,14 +9,14 @@
 #    back the unsigned files byte for byte.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/common.sh"
+source "$root/scripts/lib/release-env.sh"
 
 [ -f "$dist/SHA256SUMS" ] || fail "no release in $dist: run scripts/release.sh first"
 install_packages osslsigncode gnupg openssl unzip locales
-scratch="$(mktemp -d)"
+make_scratch
 # The throwaway key's agent, which gpg starts, ends with the keys.
-trap 'GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true; rm -rf "$scratch"' EXIT
+on_exit env GNUPGHOME="$scratch/keys/gnupg" gpgconf --kill gpg-agent
 
 step "Rebuilding the release elsewhere"
 other="$scratch/another folder/seraphel"
@@ -74,7 +74,7 @@ SERAPHEL_AUTHENTICODE_P12="$keys/signer.p12" SERAPHEL_AUTHENTICODE_PASSWORD=thro
 step "Checking the signatures"
 (cd "$signed" && sha256sum --check --quiet SHA256SUMS)
 gpg --batch --verify "$signed/SHA256SUMS.asc" "$signed/SHA256SUMS"
-"$root/scripts/sbom-check.sh" "$(ls "$signed"/Seraphel-*.cdx.json)"
+"$root/scripts/sbom-check.sh" "$(release_file bom "$signed")"
 # A signed program, its unsigned original, and a name for what is left without the signature.
 check_authenticode() {
     local signed_program="$1" unsigned_program="$2"
@@ -86,9 +86,9 @@ check_authenticode() {
     rm "$scratch/removed.exe"
     echo "$(basename "$signed_program"): valid, and the unsigned file once the signature is removed"
 }
-installer="$(basename "$(ls "$rebuilt"/Seraphel-*-windows-x64.exe)")"
+installer="$(basename "$(release_file installer "$rebuilt")")"
 check_authenticode "$signed/$installer" "$rebuilt/$installer"
-archive="$(basename "$(ls "$rebuilt"/Seraphel-*-windows-x64.zip)")"
+archive="$(basename "$(release_file archive "$rebuilt")")"
 unzip -q "$signed/$archive" -d "$scratch/signed-portable"
 unzip -q "$rebuilt/$archive" -d "$scratch/unsigned-portable"
 program="$(cd "$scratch/unsigned-portable" && ls ./*/bin/seraphel.exe)"

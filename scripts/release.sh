@@ -11,7 +11,6 @@
 # GNUPGHOME): see scripts/release-sign.sh. The output folder is SERAPHEL_DIST_DIR if set.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/windows-env.sh"
 source "$root/scripts/lib/release-env.sh"
 
@@ -20,49 +19,48 @@ install_packages "${release_tool_packages[@]}"
 qt="$("$root/scripts/windows-qt.sh" | tail -n 1)"
 
 release_environment "$root"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-step "Building release $(git -C "$root" describe --always --dirty=' (uncommitted changes left out)') in $work"
-mkdir "$work/src"
-git -C "$root" archive --format=tar HEAD | tar -x -C "$work/src"
+make_scratch
+step "Building release $(git -C "$root" describe --always --dirty=' (uncommitted changes left out)') in $scratch"
+mkdir "$scratch/src"
+git -C "$root" archive --format=tar HEAD | tar -x -C "$scratch/src"
 # The build folders' own names never reach the programs.
-flags="-ffile-prefix-map=$work=."
+flags="-ffile-prefix-map=$scratch=."
 release_options=(-DSERAPHEL_BUILD_TESTS=OFF -DCMAKE_CXX_FLAGS="$flags")
 
 step "Debian package"
-cmake -S "$work/src" -B "$work/linux" -DCMAKE_BUILD_TYPE=Release -DSERAPHEL_BUILD_BENCHMARKS=OFF \
+cmake -S "$scratch/src" -B "$scratch/linux" -DCMAKE_BUILD_TYPE=Release -DSERAPHEL_BUILD_BENCHMARKS=OFF \
     "${ci_cmake_options[@]}" "${release_options[@]}" >/dev/null
-nice cmake --build "$work/linux" -j "$(nproc)"
-(cd "$work/linux" && cpack -G DEB >/dev/null)
+nice cmake --build "$scratch/linux" -j "$(nproc)"
+(cd "$scratch/linux" && cpack -G DEB >/dev/null)
 
 step "Windows installer and portable archive"
 set_windows_cmake_options "$qt"
-cmake -S "$work/src" -B "$work/windows" "${windows_cmake_options[@]}" "${release_options[@]}" >/dev/null
-nice cmake --build "$work/windows" --parallel "$(nproc)"
-(cd "$work/windows" && cpack -G NSIS >/dev/null)
-name="$(basename "$work"/windows/Seraphel-*-windows-x64.exe .exe)"
+cmake -S "$scratch/src" -B "$scratch/windows" "${windows_cmake_options[@]}" "${release_options[@]}" >/dev/null
+nice cmake --build "$scratch/windows" --parallel "$(nproc)"
+(cd "$scratch/windows" && cpack -G NSIS >/dev/null)
+name="$(basename "$(release_file installer "$scratch/windows")" .exe)"
 release="${name%-windows-x64}"
-python3 "$root/scripts/lib/pe-prepare.py" "$work/windows/$name.exe"
-cmake --install "$work/windows" --prefix "$work/portable/$name" --strip >/dev/null
-python3 "$root/scripts/lib/pe-prepare.py" "$work/portable/$name/bin/seraphel.exe"
+python3 "$root/scripts/lib/pe-prepare.py" "$scratch/windows/$name.exe"
+cmake --install "$scratch/windows" --prefix "$scratch/portable/$name" --strip >/dev/null
+python3 "$root/scripts/lib/pe-prepare.py" "$scratch/portable/$name/bin/seraphel.exe"
 
 step "Qt source, bill of materials and build record"
 # The source of the Qt that ships, as the Windows build's notices name it, with its recipe.
-qt_source="$work/$release-qt-source"
+qt_source="$scratch/$release-qt-source"
 kept="$qt/share/seraphel/qt-build"
 mkdir -p "$qt_source"
 cp -r "$kept/source" "$kept/recipe" "$qt_source/"
-cp "$work/src/packaging/windows/qt-source-README.txt" "$qt_source/README.txt"
+cp "$scratch/src/packaging/windows/qt-source-README.txt" "$qt_source/README.txt"
 
 mkdir -p "$dist"
 rm -f "$dist"/seraphel_*.deb "$dist"/Seraphel-* "$dist"/SHA256SUMS*
-cp "$work"/linux/seraphel_*.deb "$work/windows/$name.exe" "$dist/"
-make_release_zip "$work/portable/$name" "$dist/$name.zip"
+cp "$(release_file deb "$scratch/linux")" "$scratch/windows/$name.exe" "$dist/"
+make_release_zip "$scratch/portable/$name" "$dist/$name.zip"
 make_release_tar "$qt_source" "$dist/$release-qt-source.tar"
-deb="$(ls "$dist"/seraphel_*.deb)"
+deb="$(release_file deb)"
 python3 "$root/scripts/lib/release-sbom.py" write --dist "$dist" \
-    --installer-files "$work/windows/_CPack_Packages/win64/NSIS/$name" \
-    --windows-parts "$work/windows/packaging/generated/third-party.json" \
+    --installer-files "$scratch/windows/_CPack_Packages/win64/NSIS/$name" \
+    --windows-parts "$scratch/windows/packaging/generated/third-party.json" \
     --developer "$(dpkg-deb -f "$deb" Maintainer | sed 's/ *<.*//')" --homepage "$(dpkg-deb -f "$deb" Homepage)" \
     --output "$dist/$release.cdx.json"
 write_build_record "$root" "$deb" "$dist/$release-build-environment.txt"

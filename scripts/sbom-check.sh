@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Validates a release's bill of materials (dist/Seraphel-*.cdx.json, or the file given) against
-# the CycloneDX 1.6 schema, strictly, with the CycloneDX project's own JavaScript library. The
-# library is installed at the versions scripts/sbom/package-lock.json pins, once, into a cache
-# folder outside the work tree; Debian's Node.js is installed where the machine has none.
+# Validates a release's bill of materials (the one in dist/ or SERAPHEL_DIST_DIR, or the file
+# given) against the CycloneDX 1.6 schema, strictly, with the CycloneDX project's own JavaScript
+# library. The library is installed at the versions scripts/sbom/package-lock.json pins, once,
+# into a cache folder outside the work tree; Debian's Node.js is installed where the machine has
+# none.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/lib/common.sh"
+source "$root/scripts/lib/release-env.sh"
 
-bom="${1:-$(ls "$root"/dist/Seraphel-*.cdx.json)}"
+bom="${1:-$(release_file bom)}"
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
     install_packages nodejs npm
 fi

@@ -17,15 +17,7 @@ mkdir -p "$output"
 output="$(cd "$output" && pwd)"
 run_on_virtual_screen "$0" "$program" "$output"
 use_fresh_home
-
-# Saves the part of the screen that the window covers, once it has painted.
-shoot() {
-    local id="$1" name="$2" X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-    sleep 0.3
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output/$name"
-    echo "wrote $output/$name"
-}
+caption="$(window_caption)"
 
 keys() {
     xdotool key --delay 40 "$@"
@@ -42,17 +34,16 @@ wait_until_closed() {
     return 1
 }
 
-"$program" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-main="$(wait_for_window "Seraphel v2.00" "$pid")"
+on_exit end_program
+start_until_shown "$caption" "$program"
+main="$window"
 xdotool windowfocus --sync "$main"
-shoot "$main" main.png
+photograph_window "$main" "$output/main.png"
 
 # Help > About Software, closed again with Escape.
 keys alt+h a
-about="$(wait_for_window "Seraphel v2.00" "$pid" "$main")"
-shoot "$about" about.png
+about="$(wait_for_window "$caption" "$pid" "$main")"
+photograph_window "$about" "$output/about.png"
 keys Escape
 wait_until_closed "$about"
 xdotool windowfocus --sync "$main"
@@ -64,17 +55,13 @@ for _ in $(seq 13); do keys Down; done
 keys Tab
 xdotool type --delay 40 "1985"
 keys Tab Down alt+g
-result="$(wait_for_window "Seraphel v2.00" "$pid" "$main")"
+result="$(wait_for_window "$caption" "$pid" "$main")"
 xdotool windowfocus --sync "$result"
-shoot "$result" result-day.png
+photograph_window "$result" "$output/result-day.png"
 keys ctrl+Tab
-shoot "$result" result-month.png
+photograph_window "$result" "$output/result-month.png"
 keys ctrl+Tab
-shoot "$result" result-sun.png
+photograph_window "$result" "$output/result-sun.png"
 
-keys alt+f x
-wait_for_exit "$pid"
-if [ "$exit_status" != 0 ]; then
-    echo "$0: the program ended with status $exit_status after File > Exit" >&2
-    exit 1
-fi
+window="$result"
+leave_through_file_exit

@@ -11,8 +11,8 @@ packages=(
     googletest libgtest-dev libbenchmark-dev python3 pkg-config libxcb1-dev
     xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick fonts-dejavu-core
     pandoc unrtf poppler-utils
-    # format check
-    clang-format
+    # format and shell-script checks
+    clang-format shellcheck
     # fuzzing and sanitizers
     clang libclang-rt-dev
     # packaging checks

@@ -5,7 +5,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_WINDOWS_BUILD_DIR:-$root/build-windows}"
-# shellcheck source=scripts/lib/windows-env.sh
 source "$root/scripts/lib/windows-env.sh"
 
 install_packages wine wine64 fonts-dejavu-core python3

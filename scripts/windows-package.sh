@@ -14,8 +14,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${SERAPHEL_WINDOWS_PACKAGE_BUILD_DIR:-$root/build-windows-package}"
-dist="${SERAPHEL_DIST_DIR:-$root/dist}"
 source "$root/scripts/lib/windows-env.sh"
+source "$root/scripts/lib/release-env.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 
 install_packages wine wine64 unzip xvfb xauth xdotool imagemagick
@@ -28,18 +28,14 @@ source "$root/scripts/windows/wine-env.sh"
 # wine starts programs far more slowly than Linux does.
 export SERAPHEL_WINDOW_WAIT=60
 
-pid=""
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-    fi
-    wineserver -k 2>/dev/null || true
-    rm -rf "$scratch"
+end_wine() {
+    wineserver -k 2>/dev/null
 }
-trap cleanup EXIT
+on_exit end_wine
+on_exit end_program
 
-installer="$(ls "$dist"/Seraphel-*-windows-x64.exe)"
-archive="$(ls "$dist"/Seraphel-*-windows-x64.zip)"
+installer="$(release_file installer)"
+archive="$(release_file archive)"
 version="$(basename "$installer" | sed 's/^Seraphel-\(.*\)-windows-x64\.exe$/\1/')"
 mkdir -p "$build"
 ls -l "$installer" "$archive"
@@ -70,7 +66,7 @@ grep -qF "$source_archive" "$notices" || fail "the notices do not point to $sour
 [ -f "$dist/$source_archive" ] || fail "the release lacks $source_archive, which the notices point to"
 # Every component the bill of materials names as compiled into Qt, or as the MinGW-w64 runtime,
 # has a section of its own; the Markdown reader, which the Windows Qt leaves out, has none.
-bom="$(ls "$dist"/Seraphel-*.cdx.json)"
+bom="$(release_file bom)"
 python3 - "$bom" "$notices" <<'CHECK'
 import json, re, sys
 bom = json.load(open(sys.argv[1], encoding="utf-8"))
@@ -111,7 +107,7 @@ echo "imports resolved"
 # Starts a seraphel.exe, waits for its main window and takes a screenshot.
 start_shown() {
     local program="$1" shot="$2"
-    start_until_shown "Seraphel v$version" wine "$program"
+    start_until_shown "$(window_caption "$version")" wine "$program"
     sleep 1
     import -window root "$shot"
     echo "main window shown; screenshot in $shot"
@@ -122,9 +118,9 @@ start_shown() {
 # while programs run: where wine notes what it did for the program and the shortcuts (system
 # parameters, Linux menu entries), and the network cards its services list once started.
 registry_entries() {
-    local root file="$scratch/registry.reg"
-    for root in 'HKLM\Software' 'HKCU\Software'; do
-        wine reg export "$root" "$(windows_path "$file")" /y >/dev/null
+    local hive file="$scratch/registry.reg"
+    for hive in 'HKLM\Software' 'HKCU\Software'; do
+        wine reg export "$hive" "$(windows_path "$file")" /y >/dev/null
         # reg writes UTF-16 with CRLF line ends.
         iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | awk '/^\[/ { key = $0; print key; next } NF { print key " " $0 }'
     done | grep -v -e '^\[HKEY_[A-Z_]*\\Software\\Wine[]\\]' \

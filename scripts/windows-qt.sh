@@ -8,7 +8,6 @@
 # Prints the Qt folder (the CMAKE_PREFIX_PATH for the Windows build) on its last line.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# shellcheck source=scripts/lib/windows-env.sh
 source "$root/scripts/lib/windows-env.sh"
 
 install_packages dpkg-dev cmake ninja-build xz-utils python3 qt6-base-dev qt6-base-dev-tools \

@@ -1,6 +1,7 @@
+# shellcheck shell=bash
 # Shared by the project's scripts: running a command as root, installing missing Debian
-# packages, reporting steps and failures, and the CMake options every build of CI adds.
-# Source this file.
+# packages, reporting steps and failures, a scratch folder with what goes when the script ends,
+# and the CMake options every build of CI adds. Source this file.
 
 # Runs the command as root: directly when the script already is, otherwise through sudo.
 as_root() {
@@ -38,8 +39,24 @@ step() {
     printf '\n== %s\n' "$*"
 }
 
+# Has the command, with its arguments as they are now, run when the script ends, before those
+# registered earlier: the scratch folder, registered first, goes after what the script started
+# in it. One that fails keeps none of the others from running.
+on_exit() {
+    exit_commands=("$(printf '%q ' "$@")" "${exit_commands[@]}")
+    # shellcheck disable=SC2154 # the loop assigns command, which shellcheck misses in trap's code
+    trap 'for command in "${exit_commands[@]}"; do eval "$command" || true; done' EXIT
+}
+
+# A folder of the script's own in $scratch, removed when it ends.
+make_scratch() {
+    scratch="$(mktemp -d)"
+    on_exit rm -rf "$scratch"
+}
+
 # CI treats compiler warnings as errors: the CMake options every build adds there.
 ci_cmake_options=()
+# shellcheck disable=SC2034 # the scripts that source this file use it
 if [ -n "${CI:-}" ]; then
     ci_cmake_options=(-DSERAPHEL_WERROR=ON)
 fi

@@ -1,6 +1,21 @@
+# shellcheck shell=bash
 # Shared by the release scripts: the one way a release is built, whatever the machine's folder,
 # time zone, umask and locale; the archives written the same way every time; the record of what
-# built it. Source this file after common.sh.
+# built it; where the release is and its files. Source this file after common.sh.
+
+# The release folder: SERAPHEL_DIST_DIR, or dist/ at the root of the tree.
+dist="${SERAPHEL_DIST_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/dist}"
+
+# Prints the release's one file of the kind given (deb, installer, archive or bom) in the folder
+# given, the release folder by default; fails the script when there is not exactly one.
+release_file() {
+    local -A patterns=([deb]='seraphel_*.deb' [installer]='Seraphel-*-windows-x64.exe'
+        [archive]='Seraphel-*-windows-x64.zip' [bom]='Seraphel-*.cdx.json')
+    local folder="${2:-$dist}" files
+    mapfile -t files < <(compgen -G "$folder/${patterns[$1]}")
+    [ ${#files[@]} -eq 1 ] || fail "$folder holds no single ${patterns[$1]}"
+    echo "${files[0]}"
+}
 
 # The Debian packages that build a release, each with what it depends on; the release records
 # their versions.
@@ -29,7 +44,7 @@ make_release_zip() {
     rm -f "$archive"
     find "$folder" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
     (
-        cd "$(dirname "$folder")"
+        cd "$(dirname "$folder")" || exit
         find "$(basename "$folder")" | LC_ALL=C sort | zip -q -X -@ "$archive"
     )
 }

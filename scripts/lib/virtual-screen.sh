@@ -1,5 +1,7 @@
+# shellcheck shell=bash
 # Helpers for scripts that run Seraphel on a virtual X screen and drive it with xdotool.
-# Source this file after common.sh; call run_on_virtual_screen "$0" "$@" first thing.
+# Source this file (it brings common.sh); call run_on_virtual_screen "$0" "$@" first thing.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Runs the calling script again inside xvfb-run (a 1024 x 768 screen at 96 dpi), with a
 # fresh home folder so that the user's own settings and running instance stay out of it.
@@ -21,11 +23,19 @@ run_on_virtual_screen() {
 
 # A fresh home and runtime folder in $scratch, removed when the script ends.
 use_fresh_home() {
-    scratch="$(mktemp -d)"
-    trap 'rm -rf "$scratch"' EXIT
+    make_scratch
     export HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
+}
+
+# The program's window caption for the version given, by default the one project() sets in the
+# top CMakeLists.txt, from which app/platform/BuildInfo.h.in makes the program's own.
+# shellcheck disable=SC2120 # the version is optional
+window_caption() {
+    local version="${1:-$(sed -n 's/^project(Seraphel VERSION \([^ )]*\).*/\1/p' \
+        "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")}"
+    echo "Seraphel v${version:?project() in CMakeLists.txt gives no version}"
 }
 
 # Prints the id of the shown window with exactly this caption, of the given process if a
@@ -48,6 +58,16 @@ wait_for_window() {
     done
     echo "no window \"$caption\" appeared" >&2
     return 1
+}
+
+# Saves the part of the screen that the window covers once it has painted (after the seconds
+# given, 0.3 by default): the whole screen cut down to the window, as no window manager frames it.
+photograph_window() {
+    local id="$1" file="$2" X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    sleep "${3:-0.3}"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$file"
+    echo "wrote $file"
 }
 
 # Waits up to five seconds (or SERAPHEL_WINDOW_WAIT) for the process, a child of this shell, to end; sets
@@ -74,6 +94,12 @@ start_until_shown() {
     "$@" &
     pid=$!
     window="$(wait_for_window "$caption" "$pid")" || fail "$* shows no window \"$caption\""
+}
+
+# Ends the program started by start_until_shown (or another whose id is in pid), if it still
+# runs: for on_exit.
+end_program() {
+    [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
 }
 
 # Leaves the program started by start_until_shown through File > Exit and waits for it to end

@@ -1,8 +1,8 @@
+# shellcheck shell=bash
 # Shared by the scripts that run Windows programs under wine: one wine prefix in the Windows
 # cache, started once and kept running, so that no test waits for wine to set itself up and
 # no wine helper holds on to a test's output.
 
-# shellcheck source=scripts/lib/windows-env.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib/windows-env.sh"
 export WINEPREFIX="${WINEPREFIX:-$SERAPHEL_WINDOWS_CACHE/wine-prefix}"
 export WINEARCH=win64
@@ -34,10 +34,10 @@ wine_services_running() {
 wine_prepare() {
     (
         local descriptor
-        for descriptor in $(ls "/proc/$BASHPID/fd"); do
-            case "$descriptor" in
+        for descriptor in "/proc/$BASHPID/fd/"*; do
+            case "${descriptor##*/}" in
             0 | 1 | 2) ;;
-            *) eval "exec $descriptor>&-" 2>/dev/null || true ;;
+            *) eval "exec ${descriptor##*/}>&-" 2>/dev/null || true ;;
             esac
         done
         exec </dev/null >/dev/null 2>&1

@@ -12,7 +12,6 @@ if [ -n "${SERAPHEL_WINE_OWN_PREFIX:-}" ]; then
     own_prefix="$(mktemp -d)"
     export WINEPREFIX="$own_prefix/wine"
 fi
-# shellcheck source=scripts/windows/wine-env.sh
 source "$here/wine-env.sh"
 
 dll_paths=()

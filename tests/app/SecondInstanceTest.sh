@@ -8,18 +8,16 @@
 # with wine's own window system on the virtual screen and the DLL folders on wine's path.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-source "$root/scripts/lib/common.sh"
 source "$root/scripts/lib/virtual-screen.sh"
 run_on_virtual_screen "$0" "$@"
 use_fresh_home
+caption="$(window_caption)"
 program="$1"
 shift
 pids=()
 start=("$program")
 lock="$XDG_RUNTIME_DIR/seraphel.lock"
-under_wine=""
 if [[ "$program" == *.exe ]]; then
-    under_wine=1
     export WINEPREFIX="$scratch/wine"
     source "$root/scripts/windows/wine-env.sh"
     wine_prepare
@@ -28,19 +26,23 @@ if [[ "$program" == *.exe ]]; then
     start=(wine "$program")
     lock=""
     export SERAPHEL_WINDOW_WAIT=60
+    on_exit wineserver -k
 fi
-trap 'kill -9 "${pids[@]}" 2>/dev/null || true; [ -z "$under_wine" ] || wineserver -k || true; rm -rf "$scratch"' EXIT
+end_programs() {
+    kill -9 "${pids[@]}" 2>/dev/null
+}
+on_exit end_programs
 
 "${start[@]}" &
 first=$!
 pids+=("$first")
-first_window="$(wait_for_window "Seraphel v2.00" "$first")" || fail "the first start shows no main window"
+first_window="$(wait_for_window "$caption" "$first")" || fail "the first start shows no main window"
 
 "${start[@]}" &
 second=$!
 pids+=("$second")
 box="$(wait_for_window "Seraphel" "$second")" || fail "the second start shows no message"
-if xdotool search --all --pid "$second" --name "^Seraphel v2.00\$" >/dev/null 2>&1; then
+if xdotool search --all --pid "$second" --name "^$caption\$" >/dev/null 2>&1; then
     fail "the second start made a main window"
 fi
 xdotool windowfocus --sync "$box"
@@ -48,7 +50,7 @@ xdotool key Return
 wait_for_exit "$second" || fail "the second start did not end after its message"
 [ "$exit_status" = 0 ] || fail "the second start ended with status $exit_status"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
-[ "$(wait_for_window "Seraphel v2.00" "$first")" = "$first_window" ] || fail "the first instance lost its window"
+[ "$(wait_for_window "$caption" "$first")" = "$first_window" ] || fail "the first instance lost its window"
 
 {
     kill -9 "$first"
@@ -57,11 +59,8 @@ kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 [ -z "$lock" ] || [ -e "$lock" ] || fail "the killed instance left no lock behind"
 
 "${start[@]}" &
-third=$!
-pids+=("$third")
-third_window="$(wait_for_window "Seraphel v2.00" "$third")" || fail "a start after a killed instance shows no window"
-xdotool windowfocus --sync "$third_window"
-xdotool key --delay 40 alt+f x
-wait_for_exit "$third" || fail "File > Exit did not end the program"
-[ "$exit_status" = 0 ] || fail "File > Exit ended the program with status $exit_status"
+pid=$!
+pids+=("$pid")
+window="$(wait_for_window "$caption" "$pid")" || fail "a start after a killed instance shows no window"
+leave_through_file_exit
 echo "PASS"
