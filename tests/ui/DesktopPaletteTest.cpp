@@ -80,8 +80,6 @@ private:
     testing::ProgramUnderTest m_program;
     QPalette m_original;
 
-    void setDesktop(const QPalette& palette) { QApplication::setPalette(palette); }
-
     // The three windows with every control that takes the keyboard.
     QList<QWidget*> windows() {
         auto* main = new frmMain(m_program.session());
@@ -89,11 +87,11 @@ private:
         result->takeOverReading(test::SampleReading());
         auto* report = new frmSave(m_program.services, test::SampleReading());
         report->setAttribute(Qt::WA_DeleteOnClose);
-        for (QWidget* window :
-             {static_cast<QWidget*>(main), static_cast<QWidget*>(result), static_cast<QWidget*>(report)}) {
+        const QList<QWidget*> shown{main, result, report};
+        for (QWidget* window : shown) {
             window->show();
         }
-        return {main, result, report};
+        return shown;
     }
 
 private slots:
@@ -117,7 +115,7 @@ private slots:
     void selectionsAndFocusStandOut_data() { desktop_data(); }
     void selectionsAndFocusStandOut() {
         QFETCH(QPalette, desktop);
-        setDesktop(desktop);
+        QApplication::setPalette(desktop);
         for (QWidget* window : windows()) {
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 const bool takesKeys = (control->focusPolicy() & Qt::TabFocus) != 0 && control->isEnabled() &&
@@ -138,7 +136,7 @@ private slots:
     void theInputsFocusRingsStandOut_data() { desktop_data(); }
     void theInputsFocusRingsStandOut() {
         QFETCH(QPalette, desktop);
-        setDesktop(desktop);
+        QApplication::setPalette(desktop);
         auto* main = new frmMain(m_program.session());
         main->showCentred();
         QVERIFY(QTest::qWaitForWindowActive(main));
@@ -154,7 +152,7 @@ private slots:
     void theReportsScrollBarsTakeThePagesColours_data() { desktop_data(); }
     void theReportsScrollBarsTakeThePagesColours() {
         QFETCH(QPalette, desktop);
-        setDesktop(desktop);
+        QApplication::setPalette(desktop);
         frmSave report(m_program.services, test::SampleReading());
         auto& box = Child<QTextEdit>(report, "RTB");
         for (const QScrollBar* bar : {box.verticalScrollBar(), box.horizontalScrollBar()}) {
